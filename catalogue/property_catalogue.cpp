@@ -1,0 +1,4 @@
+#include "catalogue/property_catalogue.h"
+
+void setUpPropertyCatalogueTable() {}
+void releasePropertyCatalogueTable() {}

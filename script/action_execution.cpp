@@ -1,0 +1,3 @@
+#include "script/action_execution.h"
+
+void executeAction(ActionNumber, ParameterList) {}

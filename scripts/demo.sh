@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The main job: builds everything and shows the plug-in at work through
+# kesto-sim and the real DLL under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+./scripts/setup.sh browser
+./scripts/build.sh
+export LANG=C.UTF-8
+echo "== kesto-sim info (the real DLL under Wine)"
+bin/kesto-sim info
+if [ -f examples/sample-publication.txt ]; then
+  echo "== the sample publication's action lines"
+  (cd examples && "$root/bin/kesto-sim" run sample-publication.txt)
+fi
+for step in scripts/demo.d/*.sh; do
+  [ -f "$step" ] && bash "$step"
+done
+exit 0
