@@ -6,7 +6,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 ./scripts/setup.sh browser
 ./scripts/build.sh
-export LANG=C.UTF-8
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 echo "== kesto-sim info (the real DLL under Wine)"
 bin/kesto-sim info
 if [ -f examples/sample-publication.txt ]; then

@@ -6,7 +6,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 ./scripts/setup.sh browser
 ./scripts/build.sh
-export LANG=C.UTF-8
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 # Create the Wine prefix once, before tests run side by side.
 ./bin/wine-run cmd /c exit >/dev/null 2>&1 || true
 status=0

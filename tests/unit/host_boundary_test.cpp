@@ -25,13 +25,12 @@ struct BlockCounter {
 };
 }  // namespace
 
-TEST(HostBoundary, RoundTripsCodePageText) {
+TEST(HostBoundary, RoundTripsWesternText) {
+  if (activeAnsiCodePage() != 1252) GTEST_SKIP() << "checks code page 1252";
   std::u16string text = u"Caf\u00e9 \u20ac 100 \u2013 ok";
   HostString host = toHostString(text);
   ASSERT_NE(host, nullptr);
-  if (activeAnsiCodePage() == 1252) {
-    EXPECT_STREQ(host, "Caf\xe9 \x80 100 \x96 ok");
-  }
+  EXPECT_STREQ(host, "Caf\xe9 \x80 100 \x96 ok");
   HostString list[1] = {host};
   EXPECT_EQ(getHostParam(list, 0), text);
   freeHostString(host);
