@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The browser tests: the real DLL's scripts (kesto-sim under Wine) run in
+# headless Chromium against the layout stand-in in examples/layout/.
+# KESTO_SIM_EXE picks another kesto-sim.exe, as for bin/kesto-sim.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cd "$here"
+export LANG=C.UTF-8
+if [ ! -d node_modules/playwright-core ]; then
+  npm ci --no-audit --no-fund --loglevel=error >/dev/null
+fi
+exec node --test --test-reporter=spec actions.test.js embedding.test.js hostile-text.test.js
