@@ -1,0 +1,62 @@
+// zuvo-catalogue: the control types and the property catalogue for people
+// and scripts. Without options it prints the Markdown property reference.
+#include <string>
+#include <vector>
+
+#include "catalogue/property_catalogue.h"
+#include "tools/zuvo-catalogue/listings.h"
+#include "tools/zuvo-catalogue/reference_markdown.h"
+#include "tools/zuvo-catalogue/tool_text.h"
+#include "ui/ui.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+const char kUsage[] =
+    "usage: zuvo-catalogue                         the property reference as Markdown\n"
+    "       zuvo-catalogue --tsv                   every property record\n"
+    "       zuvo-catalogue --types                 the control types with their ID prefixes\n"
+    "       zuvo-catalogue --detect ID...          the control type each ID names\n"
+    "       zuvo-catalogue --chooser TYPE [PROPERTY]  the property drop-down for a type";
+
+int usageError() {
+  printError(kUsage);
+  return 2;
+}
+
+int runChooser(const std::vector<std::u16string>& arguments) {
+  if (arguments.size() < 2 || arguments.size() > 3) return usageError();
+#ifdef _WIN32
+  uiRuntimeStart(GetModuleHandleW(nullptr));
+#else
+  uiRuntimeStart(nullptr);
+#endif
+  bool shown = printChooserEntries(arguments[1], arguments.size() == 3 ? arguments[2] : std::u16string());
+  if (!shown) printError("zuvo-catalogue: no window for the drop-down could be created");
+  uiRuntimeStop();
+  return shown ? 0 : 1;
+}
+
+int runTool(const std::vector<std::u16string>& arguments) {
+  if (arguments.empty()) {
+    printPropertyReference();
+    return 0;
+  }
+  const std::u16string& mode = arguments[0];
+  if (mode == u"--tsv" && arguments.size() == 1) printRecordTable();
+  else if (mode == u"--types" && arguments.size() == 1) printTypeTable();
+  else if (mode == u"--detect") printDetectedTypes({arguments.begin() + 1, arguments.end()});
+  else if (mode == u"--chooser") return runChooser(arguments);
+  else return usageError();
+  return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  setUpPropertyCatalogueTable();
+  int result = runTool(toolArguments(argc, argv));
+  releasePropertyCatalogueTable();
+  return result;
+}
