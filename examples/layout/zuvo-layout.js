@@ -174,7 +174,7 @@
       var style = styleProperties[property];
       e.style[style[0]] = style[1] ? style[1](value) : text(value);
     }
-    notePropertyChange(id, property);
+    notePropertyChange(id);
   }
 
   function getPropSync(id, property) {
@@ -230,16 +230,14 @@
     var line = document.createElement('li');
     line.textContent = text(message);
     log.appendChild(line);
-    while (log.children.length > 6) log.removeChild(log.firstChild);
+    while (log.children.length > 9) log.removeChild(log.firstChild);
   }
 
-  // A short highlight on the control that a script just changed.
+  // Outlines every control that a script has changed, so a picture of the
+  // layout shows what the publication did.
   function notePropertyChange(id) {
     var e = byId(id);
-    if (!e || !e.classList) return;
-    e.classList.remove('zuvo-changed');
-    void e.offsetWidth;
-    e.classList.add('zuvo-changed');
+    if (e) e.classList.add('zuvo-changed');
   }
 
   installMessageRecorder();

@@ -21,9 +21,11 @@ for (let c = 0xA0; c <= 0xFF; ++c) repertoire.add(c);
 const printableHigh = [...highRow.filter((c) => c > 0x9F), ...Array.from({ length: 0x60 }, (_, i) => 0xA0 + i)]
   .map((c) => String.fromCodePoint(c)).join('');
 
+// Per UTF-16 unit, as Windows converts: a character outside the basic
+// plane (an emoji) becomes two question marks.
 function roundTrip1252(text) {
   let out = '';
-  for (const ch of text) out += repertoire.has(ch.codePointAt(0)) ? ch : '?';
+  for (let i = 0; i < text.length; ++i) out += repertoire.has(text.charCodeAt(i)) ? text[i] : '?';
   return out;
 }
 

@@ -111,4 +111,4 @@ function windowsPath(file) {
   return 'Z:' + path.resolve(file).replace(/\//g, '\\');
 }
 
-module.exports = { actionLine, executeLines, parseOutput, windowsPath, root };
+module.exports = { actionLine, executeLines, runKestoSim, parseOutput, windowsPath, root };
