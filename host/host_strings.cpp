@@ -1,5 +1,7 @@
 #include "host/host_strings.h"
 
+#include <cstdint>
+
 #include "platform/codepage.h"
 #include "platform/host_memory.h"
 
@@ -29,4 +31,18 @@ int32_t setHostParam(ParameterList parameters, int index, const std::u16string& 
   if (parameters[index]) freeHostString(parameters[index]);
   parameters[index] = toHostString(text);
   return 0;
+}
+
+HostString toHostStringAround(const std::u16string& before, size_t middleBytes, const std::u16string& after,
+                              char** middle) {
+  size_t beforeLength = ansiLengthOf(before.data(), before.size());
+  size_t afterLength = ansiLengthOf(after.data(), after.size());
+  size_t fixed = beforeLength + afterLength + 1;
+  if (fixed < beforeLength || middleBytes > SIZE_MAX - fixed) return nullptr;
+  HostString block = hostBlockAlloc(fixed + middleBytes);
+  if (!block) return nullptr;
+  utf16ToAnsi(before.data(), before.size(), block, beforeLength);
+  utf16ToAnsi(after.data(), after.size(), block + beforeLength + middleBytes, afterLength);
+  *middle = block + beforeLength;
+  return block;
 }

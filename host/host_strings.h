@@ -15,3 +15,10 @@ int32_t storeHostString(HostString* slot, HostString hostString);
 std::u16string getHostParam(ParameterList parameters, int index);
 // Replaces the parameter at `index`, releasing the previous entry.
 int32_t setHostParam(ParameterList parameters, int index, const std::u16string& text);
+
+// A host string of `before`, then `middleBytes` bytes that the caller fills
+// through `middle` with ASCII text, then `after`. ASCII is the same bytes in
+// every ANSI code page, so the result equals converting the whole text at
+// once. Null when the block cannot be had (or its size would overflow).
+HostString toHostStringAround(const std::u16string& before, size_t middleBytes, const std::u16string& after,
+                              char** middle);

@@ -1,11 +1,18 @@
 // info, exec and run: what the plug-in registers and what it sends.
+// exec and run take "--measure N" first: each line is executed N times and
+// timed up to the script processor, which then only notes the line's size
+// and checksum, and the process's memory peaks are printed.
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "tools/kesto-sim/action_line.h"
 #include "tools/kesto-sim/commands.h"
 #include "tools/kesto-sim/kesto_host.h"
+#include "tools/kesto-sim/run_support.h"
 #include "tools/kesto-sim/text.h"
 
 namespace {
@@ -22,8 +29,77 @@ void printInitString(const char* label, bool has, const std::u16string& text) {
   printLine(std::string(label) + "\t" + (has ? utf16ToUtf8(text) : std::string("(null slot)")));
 }
 
+using Clock = std::chrono::steady_clock;
+
+struct Measurement {
+  int runs = 0;  // 0: print every line sent instead
+  Clock::time_point lineArrived;
+  size_t lineBytes = 0;
+  uint64_t checksum = 0;
+  bool lineSeen = false;
+};
+Measurement measurement;
+
+// FNV-1a over the line's bytes, so that two runs can be compared without
+// printing hundreds of megabytes.
+uint64_t fnv1a(const char* bytes, size_t length) {
+  uint64_t hash = 14695981039346656037ull;
+  for (size_t i = 0; i < length; ++i) hash = (hash ^ static_cast<unsigned char>(bytes[i])) * 1099511628211ull;
+  return hash;
+}
+
+int32_t KS_STDCALL measuringScriptProcessor(HostString line) {
+  measurement.lineArrived = Clock::now();
+  measurement.lineBytes = line ? std::strlen(line) : 0;
+  if (!measurement.lineSeen && line) measurement.checksum = fnv1a(line, measurement.lineBytes);
+  measurement.lineSeen = true;
+  return 1;
+}
+
+std::string megabytes(uint64_t bytes) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", bytes / 1048576.0);
+  return text;
+}
+
+void printMemory(const char* label) {
+  ProcessMemory memory = processMemory();
+  printLine(std::string("memory\t") + label + "\tprivate_mb " + megabytes(memory.privateBytes) +
+            "\tpeak_private_mb " + megabytes(memory.peakPrivateBytes) + "\tpeak_resident_mb " +
+            megabytes(memory.peakResidentBytes));
+}
+
+// Times the call from ksExecAction to the arrival of the line at the script
+// processor, over the given number of runs.
+void measureAction(int32_t number, ParameterList parameters) {
+  std::vector<double> milliseconds;
+  measurement.lineSeen = false;
+  for (int run = 0; run < measurement.runs; ++run) {
+    measurement.lineBytes = 0;
+    Clock::time_point start = Clock::now();
+    kesto.plugin.execAction(number, parameters);
+    Clock::time_point end = measurement.lineBytes ? measurement.lineArrived : Clock::now();
+    milliseconds.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+  }
+  std::sort(milliseconds.begin(), milliseconds.end());
+  char text[160];
+  std::snprintf(text, sizeof text, "measure\truns %d\tmedian_ms %.2f\tmin_ms %.2f\tline_bytes %zu\tfnv1a %016llx",
+                measurement.runs, milliseconds[milliseconds.size() / 2], milliseconds.front(), measurement.lineBytes,
+                static_cast<unsigned long long>(measurement.checksum));
+  printLine(text);
+}
+
+// Kesto expands its path variables before the plug-in sees the parameters;
+// "[PubDir]" is the publication's directory.
+void expandPathVariables(std::vector<std::u16string>& parameters, const std::u16string& publicationDirectory) {
+  const std::u16string variable = u"[PubDir]";
+  for (std::u16string& text : parameters)
+    for (size_t at = text.find(variable); at != std::u16string::npos; at = text.find(variable, at))
+      text.replace(at, variable.size(), publicationDirectory), at += publicationDirectory.size();
+}
+
 // Executes one action line as a running publication would.
-bool executeLine(const std::u16string& line) {
+bool executeLine(const std::u16string& line, const std::u16string& publicationDirectory = {}) {
   ActionLine parsed;
   if (!parseActionLine(line, parsed)) {
     std::fprintf(stderr, "kesto-sim: not an action line: %s\n", utf16ToUtf8(line).c_str());
@@ -34,7 +110,12 @@ bool executeLine(const std::u16string& line) {
     std::fprintf(stderr, "kesto-sim: no action named %s\n", utf16ToUtf8(parsed.name).c_str());
     return false;
   }
+  if (!publicationDirectory.empty()) expandPathVariables(parsed.parameters, publicationDirectory);
   HostParameterList parameters(parsed.parameters, static_cast<size_t>(parameterCountFor(number)));
+  if (measurement.runs > 0) {
+    measureAction(number, parameters.entries.data());
+    return true;
+  }
   int32_t result = kesto.plugin.execAction(number, parameters.entries.data());
   printLine("result\t" + std::to_string(result));
   return true;
@@ -42,6 +123,23 @@ bool executeLine(const std::u16string& line) {
 
 void printSentLines() {
   kesto.scriptLine = [](const std::string& line) { printLine("send\t" + line); };
+}
+
+// Takes "--measure N" off the front of the arguments; false when N is bad.
+bool takeMeasureOption(Arguments& arguments) {
+  if (arguments.empty() || arguments[0] != u"--measure") return true;
+  if (arguments.size() < 2) return false;
+  int runs = 0;
+  for (char16_t c : arguments[1]) {
+    if (c < u'0' || c > u'9' || runs > 10000) return false;
+    runs = runs * 10 + (c - u'0');
+  }
+  if (runs == 0) return false;
+  measurement.runs = runs;
+  arguments.erase(arguments.begin(), arguments.begin() + 2);
+  kesto.plugin.registerScriptProcessor(measuringScriptProcessor);
+  printMemory("start");
+  return true;
 }
 }  // namespace
 
@@ -58,15 +156,20 @@ int commandInfo(const Arguments& arguments) {
   return 0;
 }
 
-int commandExec(const Arguments& arguments) {
+int commandExec(const Arguments& given) {
+  Arguments arguments = given;
+  if (!takeMeasureOption(arguments)) return usageError("--measure needs a number of runs");
   if (arguments.empty()) return usageError("exec needs at least one action line");
   printSentLines();
   bool allParsed = true;
   for (const std::u16string& line : arguments) allParsed = executeLine(line) && allParsed;
+  if (measurement.runs > 0) printMemory("end");
   return allParsed ? 0 : 1;
 }
 
-int commandRun(const Arguments& arguments) {
+int commandRun(const Arguments& given) {
+  Arguments arguments = given;
+  if (!takeMeasureOption(arguments)) return usageError("--measure needs a number of runs");
   if (arguments.size() != 1) return usageError("run takes one file");
 #if defined(_WIN32)
   std::ifstream file(std::wstring(arguments[0].begin(), arguments[0].end()).c_str(), std::ios::binary);
@@ -77,6 +180,7 @@ int commandRun(const Arguments& arguments) {
     std::fprintf(stderr, "kesto-sim: cannot read %s\n", utf16ToUtf8(arguments[0]).c_str());
     return 1;
   }
+  std::u16string directory = publicationDirectory(arguments[0]);
   printSentLines();
   bool allParsed = true;
   std::string raw;
@@ -84,7 +188,8 @@ int commandRun(const Arguments& arguments) {
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
     std::u16string line = utf8ToUtf16(raw);
     if (isSkippedLine(line)) continue;
-    allParsed = executeLine(line) && allParsed;
+    allParsed = executeLine(line, directory) && allParsed;
   }
+  if (measurement.runs > 0) printMemory("end");
   return allParsed ? 0 : 1;
 }

@@ -1,0 +1,128 @@
+#include "script/data_uri_embedding.h"
+
+#include <cstring>
+
+#include "host/host_strings.h"
+#include "platform/file_access.h"
+#include "platform/text_case.h"
+#include "script/base64.h"
+#include "script/mime_types.h"
+
+namespace {
+constexpr const char16_t* kFileValuedProperties[] = {u"src", u"image", u"filename", u"filepath"};
+
+// The buffer takes a signed 32-bit count; larger files are sent as paths.
+constexpr uint64_t kLargestEmbeddedFile = 0x7FFFFFFF;
+
+bool isPathSeparator(char16_t c) { return c == u'/' || c == u'\\'; }
+
+bool startsWithDrive(const std::u16string& path) { return path.size() > 2 && path[1] == u':'; }
+
+std::u16string dataUriHead(const char16_t* mimeType) {
+  return std::u16string(u"data:") + mimeType + u";base64,";
+}
+
+// Reads the whole file into a new buffer; null when it cannot be opened,
+// the buffer cannot be had, or the read comes up short (the file shrank or
+// the read failed): embedding zeros in place of content would corrupt it.
+unsigned char* readWholeFile(const std::u16string& path, size_t bytes) {
+  FileHandle file = openFileForReading(path);
+  if (!file) return nullptr;
+  unsigned char* buffer = fileBufferAlloc(bytes);
+  size_t got = buffer ? readFromFile(file, buffer, bytes) : 0;
+  closeFile(file);
+  if (buffer && got == bytes) return buffer;
+  fileBufferFree(buffer);
+  return nullptr;
+}
+
+// Reads the open file in pieces of a multiple of three bytes and encodes
+// each into `out` as it arrives. False when the buffer or a read fails.
+bool streamFileAsBase64(FileHandle file, size_t bytes, char* out) {
+  size_t chunk = bytes < kEmbedReadChunkBytes ? bytes : kEmbedReadChunkBytes;
+  unsigned char* buffer = fileBufferAlloc(chunk);
+  bool complete = buffer != nullptr;
+  for (size_t done = 0; complete && done < bytes;) {
+    size_t want = bytes - done < chunk ? bytes - done : chunk;
+    complete = readFromFile(file, buffer, want) == want;
+    if (complete) base64Encode(buffer, want, out);
+    out += base64Length(want);
+    done += want;
+  }
+  fileBufferFree(buffer);
+  return complete;
+}
+
+void copyAscii(const std::u16string& text, char* out) {
+  for (char16_t c : text) *out++ = static_cast<char>(c);
+}
+}  // namespace
+
+bool isFileValuedProperty(const std::u16string& property) {
+  std::u16string lower = lowerCaseText(property);
+  for (const char16_t* name : kFileValuedProperties)
+    if (lower == name) return true;
+  return false;
+}
+
+std::u16string fileExtensionOf(const std::u16string& path) {
+  for (size_t i = path.size(); i-- > 0;) {
+    char16_t c = path[i];
+    if (isPathSeparator(c) || c == u' ') return {};
+    if (c != u'.') continue;
+    if (i > 0 && isPathSeparator(path[i - 1])) return {};
+    std::u16string extension = path.substr(i + 1);
+    size_t quote = extension.find(u'"');
+    if (quote != std::u16string::npos) extension.resize(quote);
+    return lowerCaseText(extension);
+  }
+  return {};
+}
+
+bool planFileEmbedding(const std::u16string& path, EmbedPlan& plan) {
+  if (!startsWithDrive(path)) return false;
+  const char16_t* mimeType = mimeTypeForExtension(fileExtensionOf(path));
+  if (!mimeType) return false;
+  uint64_t size = 0;
+  if (!queryFileSize(path, size) || size == 0 || size > kLargestEmbeddedFile) return false;
+  plan.mimeType = mimeType;
+  plan.fileBytes = size;
+  plan.dataUriBytes = dataUriHead(mimeType).size() + base64Length(size);
+  return true;
+}
+
+bool embedFileAsDataUri(const std::u16string& path, std::u16string& dataUri) {
+  EmbedPlan plan;
+  if (!planFileEmbedding(path, plan)) return false;
+  // The text is held as UTF-16: twice its length in bytes must fit as well.
+  if (plan.dataUriBytes > SIZE_MAX / 4) return false;
+  size_t bytes = static_cast<size_t>(plan.fileBytes);
+  unsigned char* content = readWholeFile(path, bytes);
+  if (!content) return false;
+  std::string base64(static_cast<size_t>(base64Length(bytes)), '\0');
+  base64Encode(content, bytes, base64.data());
+  fileBufferFree(content);
+  dataUri = dataUriHead(plan.mimeType);
+  dataUri.append(base64.begin(), base64.end());
+  return true;
+}
+
+HostString embedFileIntoHostString(const std::u16string& before, const std::u16string& path,
+                                   const std::u16string& after) {
+  EmbedPlan plan;
+  if (!planFileEmbedding(path, plan) || plan.dataUriBytes > SIZE_MAX) return nullptr;
+  FileHandle file = openFileForReading(path);
+  if (!file) return nullptr;
+  char* middle = nullptr;
+  HostString line = toHostStringAround(before, static_cast<size_t>(plan.dataUriBytes), after, &middle);
+  bool complete = false;
+  if (line) {
+    std::u16string head = dataUriHead(plan.mimeType);
+    copyAscii(head, middle);
+    complete = streamFileAsBase64(file, static_cast<size_t>(plan.fileBytes), middle + head.size());
+  }
+  closeFile(file);
+  if (complete) return line;
+  freeHostString(line);
+  return nullptr;
+}

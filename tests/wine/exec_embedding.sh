@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# ZUVO_Set embedding real files through the real DLL under Wine: an image
+# from a Wine path, the sample publication, a file another process holds
+# open exclusively, and files too large to embed.
+set -uo pipefail
+source "$SOURCE_DIR/tests/lib/check.sh"
+work=$(mktemp -d)
+helper_pid=
+cleanup() {
+  touch "$work/release"
+  [ -n "$helper_pid" ] && wait "$helper_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+wine_path() { printf 'Z:%s' "${1//\//\\}"; }  # Wine's Z: drive is the root
+escaped() { printf '%s' "${1//\\/\\\\}"; }      # backslashes doubled, as in a script literal
+set_line() {  # control, property, value as sent
+  printf "send\tTavixExecScript \"R\" \"window.ZUVO.setProp('%s','%s','%s');\" \"\" \"[ZUVO.ExecResult]\"\nresult\t1" "$1" "$2" "$3"
+}
+
+logo="$SOURCE_DIR/examples/media/logo.png"
+logo_path=$(wine_path "$logo")
+check_equal "an image embedded from a Wine path" \
+  "$(set_line img src "data:image/png;base64,$(base64 -w0 "$logo")")" \
+  "$("$KESTO_SIM" exec "ZUVO_Set \"R\" \"image:img\" \"src\" \"$logo_path\"")"
+check_equal "bgImage never embeds" "$(set_line img bgImage "$(escaped "$logo_path")")" \
+  "$("$KESTO_SIM" exec "ZUVO_Set \"R\" \"image:img\" \"bgImage\" \"$logo_path\"")"
+
+sample=$(cd "$SOURCE_DIR/examples" && "$KESTO_SIM" run sample-publication.txt)
+check_equal "the sample publication runs every line" "21" "$(grep -c $'^result\t1$' <<<"$sample")"
+check_contains "the sample publication embeds its logo" \
+  "'img_logo','src','data:image/png;base64,$(base64 -w0 "$logo")');" "$sample"
+
+# A file held open with no sharing by another process is sent as its path.
+printf 'locked' >"$work/locked.txt"
+i686-w64-mingw32-gcc -municode -O1 -o "$work/hold.exe" "$SOURCE_DIR/tests/wine/hold_file_exclusively.c"
+"$SOURCE_DIR/bin/wine-run" "$work/hold.exe" "$(wine_path "$work/locked.txt")" "$(wine_path "$work/ready")" \
+  "$(wine_path "$work/release")" &
+helper_pid=$!
+for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
+check_equal "the helper holds the file" "yes" "$([ -e "$work/ready" ] && echo yes)"
+locked_path=$(wine_path "$work/locked.txt")
+check_equal "a file held exclusively is sent as its path" "$(set_line f src "$(escaped "$locked_path")")" \
+  "$("$KESTO_SIM" exec "ZUVO_Set \"R\" \"f\" \"src\" \"$locked_path\"")"
+touch "$work/release"
+wait "$helper_pid"
+helper_pid=
+check_equal "once released it embeds" "$(set_line f src "data:text/plain;base64,$(base64 -w0 "$work/locked.txt")")" \
+  "$("$KESTO_SIM" exec "ZUVO_Set \"R\" \"f\" \"src\" \"$locked_path\"")"
+
+# Sparse files: one of 2 GiB and more, one whose data URI would not fit a
+# 32-bit process. Both go as text, whole, and the process lives on.
+truncate -s 2500M "$work/huge.mp4"
+truncate -s 1900M "$work/large.mp4"
+huge_path=$(wine_path "$work/huge.mp4")
+large_path=$(wine_path "$work/large.mp4")
+check_equal "too large to embed: sent as paths" \
+  "$(set_line v src "$(escaped "$huge_path")")"$'\n'"$(set_line v src "$(escaped "$large_path")")"$'\n'"$(printf 'send\tGoSub "after"\nresult\t1')" \
+  "$("$KESTO_SIM" exec "ZUVO_Set \"R\" \"v\" \"src\" \"$huge_path\"" "ZUVO_Set \"R\" \"v\" \"src\" \"$large_path\"" \
+      'ZUVO_GoSub "after"')"
+finish
