@@ -21,13 +21,18 @@ void sendActionScript(const std::u16string& rectangle, ActionNumber action, cons
 }
 
 // Sends setProp with the file's content as a data URI; false when the file
-// is not embedded and the value has to go as text.
+// is not embedded and the value has to go as text. The data URI is written
+// straight into the host string handed to Kesto: a media file can take a
+// good part of a 32-bit address space, so it is never held twice.
 bool sendEmbeddedFile(const std::u16string& rectangle, const std::u16string& control,
                       const std::u16string& property, const std::u16string& path) {
-  std::u16string dataUri;
-  if (!embedFileAsDataUri(path, dataUri)) return false;
-  sendActionScript(rectangle, kZuvoSet, {},
-                   {{u'C', control}, {u'P', property}, {u'V', dataUri, HoleFill::verbatim}});
+  if (!hostTakesScripts()) return true;  // nothing would be sent either way
+  SplitScript line = scriptCommandLineAround(rectangle);
+  SplitScript script =
+      fillScriptAround(findActionScript(kZuvoSet, {}), u'V', {{u'C', control}, {u'P', property}});
+  HostString embedded = embedFileIntoHostString(line.before + script.before, path, script.after + line.after);
+  if (!embedded) return false;
+  runHostScriptString(embedded);
   return true;
 }
 

@@ -55,6 +55,25 @@ TEST(EmbedFaults, FileThatShrinksAfterItsSizeWasTakenIsSentAsPath) {
   EXPECT_EQ(sentFor(change.path), plainSetProp(change.path));
 }
 
+TEST(EmbedFaults, FileThatShrinksBetweenPiecesIsSentAsPath) {
+  FileChange change("shrinks-later.png", std::string(kEmbedReadChunkBytes * 2 + 5, 'y'), 1,
+                    kEmbedReadChunkBytes + 7);
+  EXPECT_TRUE(sentFor(change.path) == plainSetProp(change.path));
+}
+
+// A file that grows while it is read embeds the size first taken, as the
+// one-piece read does.
+TEST(EmbedFaults, FileThatGrowsDuringTheReadEmbedsItsFirstSize) {
+  const size_t length = kEmbedReadChunkBytes + 10;
+  FileChange change("grows.txt", std::string(length, 'a'), 1, length * 2);
+  std::string sent = sentFor(change.path);
+  std::string base64;
+  for (size_t i = 0; i < length / 3; ++i) base64 += "YWFh";
+  base64 += "YQ==";
+  EXPECT_TRUE(sent == tavix("R", "window.ZUVO.setProp('img','src','data:text/plain;base64," + base64 + "');"))
+      << sent.size();
+}
+
 TEST(EmbedFaults, NothingLeaksOnAFallback) {
   HostMemoryStats hostBefore, hostAfter;
   FileBufferStats buffersBefore, buffersAfter;
