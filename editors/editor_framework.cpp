@@ -1,0 +1,176 @@
+#include "editors/editor_framework.h"
+
+#include "catalogue/control_types.h"
+#include "host/host_state.h"
+#include "host/host_strings.h"
+#include "platform/codepage.h"
+
+std::u16string trimSpaces(const std::u16string& text) {
+  size_t first = text.find_first_not_of(u' ');
+  if (first == std::u16string::npos) return {};
+  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+std::u16string controlIdOfReference(const std::u16string& stored) {
+  size_t colon = stored.find(u':');
+  return colon == std::u16string::npos ? stored : stored.substr(colon + 1);
+}
+
+std::u16string composeActionLine(const std::u16string& actionName, std::initializer_list<std::u16string> texts) {
+  std::u16string line = actionName;
+  for (const std::u16string& text : texts) {
+    line += u" \"";
+    line += text;
+    line += u'"';
+  }
+  return line;
+}
+
+std::u16string pickRectangle(const std::u16string& currentName) {
+  InterfaceAccessProc access = hostState.interfaceAccess;
+  if (!access) return currentName;
+  HostString offered = toHostString(currentName);
+  HostString slot = offered;
+  int32_t answered = access(kPickRectangleRequest, &slot);
+  // Kesto never frees our string: when it put its own reply in the slot,
+  // ours is released here, and the reply (or ours, left in place) below.
+  if (offered && slot != offered) freeHostString(offered);
+  std::u16string chosen;
+  if (slot) {
+    if (answered) chosen = ansiToUtf16(slot);
+    freeHostString(slot);
+  }
+  return answered ? chosen : std::u16string();
+}
+
+NativeWindow dialogOwner() {
+  NativeWindow active = uiActiveWindow();
+  return active ? active : static_cast<NativeWindow>(hostState.hostWindow);
+}
+
+void writeParameters(ParameterList parameters, std::initializer_list<std::u16string> texts) {
+  int index = 0;
+  for (const std::u16string& text : texts) setHostParam(parameters, index++, text);
+}
+
+UiWindow* openEditorWindow(const std::u16string& title, int innerWidth, int innerHeight) {
+  return uiCreateWindow(title, innerWidth, innerHeight, dialogOwner());
+}
+
+void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, const std::u16string& text) {
+  uiWarningBox(dialog, actionName, text);
+}
+
+UiControl* addRowLabel(UiWindow* window, int fieldY, const std::u16string& text) {
+  return uiAddLabel(window, text, kLabelX, fieldY + kLabelDrop, kLabelWidth, kLabelHeight);
+}
+
+UiControl* addRowTextField(UiWindow* window, int y, int width, const std::u16string& text) {
+  return uiAddTextField(window, text, kFieldX, y, width, kFieldHeight, false);
+}
+
+UiControl* addRowDropDown(UiWindow* window, int y, int width) {
+  return uiAddDropDown(window, kFieldX, y, width, kFieldHeight);
+}
+
+UiControl* addHintLine(UiWindow* window, int fieldY, int width, const std::u16string& text) {
+  return uiAddLabel(window, text, kFieldX, fieldY + kHintGap, width, kHintHeight);
+}
+
+UiControl* addInfoLine(UiWindow* window, int y, int width, const std::u16string& text) {
+  return uiAddLabel(window, text, kLabelX, y, width, kHintHeight);
+}
+
+DialogRow addTextRow(UiWindow* window, int y, const std::u16string& label, int width, const std::u16string& text,
+                     const char16_t* hint, int hintWidth) {
+  DialogRow row;
+  row.label = addRowLabel(window, y, label);
+  row.field = addRowTextField(window, y, width, text);
+  if (hint) row.hint = addHintLine(window, y, hintWidth, hint);
+  return row;
+}
+
+DialogRow addDropDownRow(UiWindow* window, int y, const std::u16string& label, int width, const char16_t* hint,
+                         int hintWidth) {
+  DialogRow row;
+  row.label = addRowLabel(window, y, label);
+  row.field = addRowDropDown(window, y, width);
+  if (hint) row.hint = addHintLine(window, y, hintWidth, hint);
+  return row;
+}
+
+void showRow(const DialogRow& row, bool visible) {
+  for (UiControl* control : {row.label, row.field, row.hint})
+    if (control) uiShow(control, visible);
+}
+
+RectangleRow addRectangleRow(UiWindow* window, const RectangleRowLayout& layout, const std::u16string& name) {
+  RectangleRow rectangle;
+  rectangle.name = name;
+  rectangle.row.label = addRowLabel(window, layout.y, u"Rectangle:");
+  rectangle.row.field = uiAddTextField(window, name, kFieldX, layout.y, layout.fieldWidth, kFieldHeight, true);
+  rectangle.rePick = uiAddButton(window, u"Re-Pick...", layout.buttonX, layout.y, layout.buttonWidth, kFieldHeight);
+  if (layout.hint) rectangle.row.hint = addHintLine(window, layout.y, layout.hintWidth, layout.hint);
+  return rectangle;
+}
+
+bool rePickRectangle(RectangleRow& rectangle) {
+  std::u16string chosen = pickRectangle(rectangle.name);
+  if (chosen.empty()) return false;
+  rectangle.name = chosen;
+  uiSetText(rectangle.row.field, chosen);
+  return true;
+}
+
+ControlRows addControlRows(UiWindow* window, const ControlRowsLayout& layout, const std::u16string& controlId,
+                           const std::u16string& initialType) {
+  ControlRows rows;
+  rows.id = addTextRow(window, layout.idY, u"Control ID:", layout.idWidth, controlId, layout.idHint, layout.hintWidth);
+  rows.type = addDropDownRow(window, layout.typeY, u"Control Type:", layout.typeWidth, layout.typeHint,
+                             layout.hintWidth);
+  fillControlTypeChooser(rows.type.field, initialType);
+  rows.currentType = initialType;
+  return rows;
+}
+
+std::u16string controlIdText(const ControlRows& rows) { return trimSpaces(uiGetText(rows.id.field)); }
+
+bool controlIdChanged(ControlRows& rows) {
+  std::u16string detected = detectControlType(controlIdText(rows));
+  if (detected.empty()) return false;
+  uiDropSelect(rows.type.field, controlTypePosition(detected));
+  rows.currentType = detected;
+  return true;
+}
+
+void controlTypeChosen(ControlRows& rows) { rows.currentType = controlTypeAt(uiDropSelected(rows.type.field)); }
+
+UiControl* addPreviewRow(UiWindow* window, int y, int width, int labelHeight) {
+  uiAddLabel(window, u"Preview:", kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
+  return uiAddTextField(window, u"", kFieldX, y, width, kFieldHeight, true);
+}
+
+void showPreview(UiControl* preview, const std::u16string& actionName, std::initializer_list<std::u16string> texts) {
+  uiSetText(preview, composeActionLine(actionName, texts));
+}
+
+ButtonRow addButtonRow(UiWindow* window, int y, int okX, int cancelX, int width) {
+  ButtonRow buttons;
+  buttons.ok = uiAddButton(window, u"OK", okX, y, width, kButtonHeight);
+  buttons.cancel = uiAddButton(window, u"Cancel", cancelX, y, width, kButtonHeight);
+  return buttons;
+}
+
+int runEventLoop(UiWindow* window, const ButtonRow& buttons, const EventReaction& react) {
+  EventOutcome outcome = EventOutcome::Stay;
+  while (outcome == EventOutcome::Stay) {
+    UiEvent event = uiWaitEvent(window);
+    if (event.kind == UiEventKind::CloseBox || event.control == buttons.cancel) {
+      outcome = EventOutcome::Abandoned;
+    } else if (event.kind == UiEventKind::Control && event.control) {
+      outcome = react(event.control);
+    }
+  }
+  uiDestroyWindow(window);
+  return outcome == EventOutcome::Confirmed ? 1 : 0;
+}
