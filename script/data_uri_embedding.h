@@ -28,6 +28,9 @@ bool planFileEmbedding(const std::u16string& path, EmbedPlan& plan);
 // The file's data URI, read and encoded in one piece. False, with nothing
 // in `dataUri`, where the file is not embedded: a failed test, an open or
 // allocation that fails, or a read that returns less than the file's size.
+// It holds the content three times over (bytes, base64, UTF-16 text), so it
+// suits small files and serves as the plain form the streamed one is
+// checked against; ZUVO_Set itself uses embedFileIntoHostString.
 bool embedFileAsDataUri(const std::u16string& path, std::u16string& dataUri);
 
 // The same data URI written straight into one host string between `before`
