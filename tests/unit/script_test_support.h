@@ -2,6 +2,8 @@
 // What the run-time tests share: executing an action as Kesto does and
 // collecting the lines it hands to the script processor, and test files
 // named by the drive-letter paths authors write.
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -60,16 +62,27 @@ inline std::string tavix(const std::string& rectangle, const std::string& script
 
 inline std::u16string ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
-// A scratch directory for test files; each file is named by the path an
-// author would write: a Windows path under Wine, "Z:\..." natively, which
+// A scratch directory for test files, one per test process (tests run side
+// by side) and removed when the process ends. Each file is named by the path
+// an author would write: a Windows path under Wine, "Z:\..." natively, which
 // the stand-in file layer maps back to the local file system.
+struct ScratchDirectory {
+  std::filesystem::path path;
+  ScratchDirectory() {
+    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    path = std::filesystem::temp_directory_path() /
+           ("zuvo-script-tests-" + std::to_string(stamp) + "-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
+    std::filesystem::create_directories(path);
+  }
+  ~ScratchDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+};
+
 inline std::filesystem::path scratchDirectory() {
-  static std::filesystem::path directory = [] {
-    std::filesystem::path d = std::filesystem::temp_directory_path() / "zuvo-script-tests";
-    std::filesystem::create_directories(d);
-    return d;
-  }();
-  return directory;
+  static ScratchDirectory directory;
+  return directory.path;
 }
 
 inline std::u16string authorPath(const std::filesystem::path& file) {
