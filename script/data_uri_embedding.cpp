@@ -1,7 +1,5 @@
 #include "script/data_uri_embedding.h"
 
-#include <cstring>
-
 #include "host/host_strings.h"
 #include "platform/file_access.h"
 #include "platform/text_case.h"
