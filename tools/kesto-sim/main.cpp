@@ -13,7 +13,8 @@ const char kUsage[] =
     "commands:\n"
     "  info                 what the plug-in reports and registers\n"
     "  exec LINE...         execute action lines, e.g. 'ZUVO_GoSub \"Main\"' or '#9'\n"
-    "  run FILE             execute the action lines of a UTF-8 file\n"
+    "  run FILE             execute the action lines of a UTF-8 file ([PubDir] is its folder)\n"
+    "  exec|run --measure N ...  repeat each line N times; print timing, size and memory\n"
     "  edit LINE [OPTIONS]  open the action's editor (see README)\n";
 
 struct Command {
