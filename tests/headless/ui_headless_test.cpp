@@ -135,3 +135,14 @@ TEST_F(UiHeadless, TheActiveWindowIsTheNewestOpenOneElseTheOneSetForKesto) {
   EXPECT_EQ(uiActiveWindow(), &kestoWindow);
   EXPECT_TRUE(headlessWindows().empty());
 }
+
+TEST_F(UiHeadless, HidingTheFocusedControlLeavesTheFocusWithTheWindow) {
+  UiWindow* window = uiCreateWindow(u"t", 100, 50, nullptr);
+  UiControl* field = uiAddTextField(window, u"", 0, 0, 10, 10, false);
+  UiControl* other = uiAddTextField(window, u"", 0, 20, 10, 10, false);
+  uiFocus(field);
+  uiShow(other, false);
+  EXPECT_EQ(headlessWindow(window).focus, field);
+  uiShow(field, false);
+  EXPECT_EQ(headlessWindow(window).focus, nullptr);
+}

@@ -47,11 +47,13 @@ int commandEdit(const Arguments& arguments) {
   std::u16string stepFile;
   bool stepsFromFile = false;
   Answer startPick{AnswerKind::Same, u""};
+  bool activeWindow = false;
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::u16string& option = arguments[i];
     if (option == u"--pick" && i + 1 < arguments.size()) startPick = {AnswerKind::Name, arguments[++i]};
     else if (option == u"--pick-same") startPick = {AnswerKind::Same, u""};
     else if (option == u"--pick-cancel") startPick = {AnswerKind::Cancel, u""};
+    else if (option == u"--active-window") activeWindow = true;
     else if (option == u"--steps" && i + 1 < arguments.size()) stepsFromFile = true, stepFile = arguments[++i];
     else return usageError("unknown edit option " + utf16ToUtf8(option));
   }
@@ -78,8 +80,11 @@ int commandEdit(const Arguments& arguments) {
   kesto.interfaceAccess = answerInterfaceAccess;
 
   HostParameterList parameters(line.parameters, static_cast<size_t>(parameterCountFor(number)));
+  if (activeWindow) activateKestoWindow();
   int32_t result = playEditor(number, parameters);
+  int leftOpen = windowsLeftOpen();
+  if (leftOpen) printLine("error\tafter the editor returned\t" + std::to_string(leftOpen) + " window(s) still open");
   printLine("result\t" + std::to_string(result));
   printParameters(parameters);
-  return stepsFailed() ? 1 : 0;
+  return stepsFailed() || leftOpen ? 1 : 0;
 }

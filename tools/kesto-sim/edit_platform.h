@@ -12,6 +12,12 @@
 // returns and returns its result.
 int32_t playEditor(int32_t action, HostParameterList& parameters);
 
+// Opens a window of Kesto's that is active when the editor starts, as when
+// the author works in a publication; dumps name it "kesto-active".
+void activateKestoWindow();
+// Dialog windows still open after the editor returned (none, normally).
+int windowsLeftOpen();
+
 // The open dialog windows, oldest first.
 std::vector<SeenWindow> seeWindows();
 void typeInto(const SeenControl& field, const std::u16string& text);

@@ -95,12 +95,13 @@ bool parseColor(const std::u16string& text, Answer& answer) {
 }
 
 bool parseStepLine(const std::u16string& line, int number, std::vector<Step>& parsed, std::string& error) {
+  size_t first = line.find_first_not_of(u" \t");
+  if (first == std::u16string::npos || line[first] == u'#') return true;  // blank or a comment
   std::vector<std::u16string> words;
   if (!splitWords(line, words)) {
     error = "line " + std::to_string(number) + ": unbalanced quote";
     return false;
   }
-  if (words.empty() || words[0][0] == u'#') return true;
   for (const StepWord& known : kStepWords) {
     if (words[0] != known.word) continue;
     if (static_cast<int>(words.size()) != known.arguments + 1) {

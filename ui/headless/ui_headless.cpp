@@ -95,7 +95,12 @@ UiControl* uiAddSwatch(UiWindow* w, UiColor color, int x, int y, int width, int 
 
 void uiSetText(UiControl* c, const std::u16string& text) { c->state.text = text; }
 std::u16string uiGetText(UiControl* c) { return c->state.text; }
-void uiShow(UiControl* c, bool visible) { c->state.visible = visible; }
+// As with real windows, hiding the control that has the keyboard focus
+// leaves the focus with the window itself.
+void uiShow(UiControl* c, bool visible) {
+  c->state.visible = visible;
+  if (!visible && c->window->state.focus == c) c->window->state.focus = nullptr;
+}
 bool uiIsVisible(UiControl* c) { return c->state.visible; }
 
 void uiMove(UiControl* c, int x, int y, int width, int height) {

@@ -23,8 +23,11 @@ std::u16string colorText(UiColor color) {
   return text;
 }
 
+int kestoActiveWindow;  // stands for the window of Kesto's that is active
+
 std::string ownerName(NativeWindow owner, const std::vector<UiWindow*>& windows) {
   if (!owner) return "none";
+  if (owner == &kestoActiveWindow) return "kesto-active";
   if (owner == kestoMainWindow()) return "kesto";
   for (size_t i = 0; i < windows.size(); ++i)
     if (uiNativeWindow(windows[i]) == owner) return "window " + std::to_string(i + 1);
@@ -117,8 +120,15 @@ int32_t playEditor(int32_t action, HostParameterList& parameters) {
   dialogs.openFile = answerOpenFile;
   headlessSetDialogs(dialogs);
   int32_t result = kesto.plugin.editAction(action, parameters.entries.data());
-  headlessReset();
   return result;
+}
+
+void activateKestoWindow() { headlessSetActiveWindow(&kestoActiveWindow); }
+
+int windowsLeftOpen() {
+  int open = static_cast<int>(headlessWindows().size());
+  headlessReset();
+  return open;
 }
 
 std::vector<SeenWindow> seeWindows() {

@@ -24,6 +24,7 @@ DWORD kestoThread = 0;
 HWND settleWindow = nullptr;
 HANDLE settled = nullptr;   // set when Kesto's thread reaches the settle message
 HANDLE finished = nullptr;  // set when ksEditAction has returned
+HWND kestoActiveWindow = nullptr;
 
 std::u16string textOf(HWND hwnd) {
   wchar_t buffer[8192];
@@ -83,7 +84,7 @@ bool isAnswered(HWND hwnd) {
 
 BOOL CALLBACK collectWindow(HWND hwnd, LPARAM data) {
   auto* windows = reinterpret_cast<ThreadWindows*>(data);
-  if (hwnd == static_cast<HWND>(kestoMainWindow())) return TRUE;
+  if (hwnd == static_cast<HWND>(kestoMainWindow()) || hwnd == kestoActiveWindow) return TRUE;
   bool standard = classOf(hwnd) == kStandardDialogClass;
   if (standard != windows->standardDialogs) return TRUE;
   // A standard dialog is created hidden and shows itself a moment later;
@@ -233,6 +234,7 @@ bool isCentred(HWND hwnd) {
 std::string ownerName(HWND owner, const std::vector<HWND>& windows) {
   if (!owner) return "none";
   if (owner == static_cast<HWND>(kestoMainWindow())) return "kesto";
+  if (owner && owner == kestoActiveWindow) return "kesto-active";
   for (size_t i = 0; i < windows.size(); ++i)
     if (windows[i] == owner) return "window " + std::to_string(i + 1);
   return "other";
@@ -354,6 +356,22 @@ int32_t playEditor(int32_t action, HostParameterList& parameters) {
   CloseHandle(settled);
   CloseHandle(finished);
   return result;
+}
+
+void activateKestoWindow() {
+  kestoActiveWindow = CreateWindowExW(0, L"STATIC", L"Kesto publication", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                      300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(kestoActiveWindow);
+  SetActiveWindow(kestoActiveWindow);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+int windowsLeftOpen() {
+  kestoThread = GetCurrentThreadId();
+  int open = static_cast<int>(kestoThreadWindows(false).size() + kestoThreadWindows(true).size());
+  if (kestoActiveWindow) DestroyWindow(kestoActiveWindow);
+  return open;
 }
 
 std::vector<SeenWindow> seeWindows() {
