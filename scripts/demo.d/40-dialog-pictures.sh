@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Pictures of the editor dialogs, taken from the real DLL under Wine with
+# kesto-sim edit's `shot` step: docs/dialogs/*.png.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+out="$root/docs/dialogs"
+mkdir -p "$out"
+export LANG=C.UTF-8
+
+# name | action line | steps before the picture (";" between steps)
+pictures=(
+  "visibility|ZUVO_Visibility \"Rect1\" \"button:btn_ok\" \"Hide\"|"
+  "navigate|ZUVO_Navigate \"Rect1\" \"GoToPage\" \"Results\"|"
+  "items|ZUVO_Items \"Rect1\" \"combobox:cbo_color\" \"AddItem\" \"Red\"|"
+  "gosub|ZUVO_GoSub \"OnSaveComplete\"|"
+  "addrow|ZUVO_AddRow \"Rect1\" \"tbl_staff\" \"Alice Chen,Engineering,Lead Developer\"|"
+  "clearrows|ZUVO_ClearRows \"Rect1\" \"tbl_staff\"|"
+  "set-text|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"|"
+  "set-boolean|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"enabled\" \"true\"|"
+  "set-choice|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style\" \"primary\"|"
+  "set-color|ZUVO_Set \"Rect1\" \"slider:sld_volume\" \"trackColor\" \"#4466ff\"|"
+  "set-file|ZUVO_Set \"Rect1\" \"textInput:txt_notes\" \"filename\" \"[PubDir]notes.txt\"|"
+  "set-background|ZUVO_Set \"Rect1\" \"*style:btn_ok\" \"style.background\" \"#336699\"|"
+  "gradient-linear|ZUVO_Set \"Rect1\" \"*style:btn_ok\" \"style.background\" \"#336699\"|click Gradient..."
+  "gradient-radial|ZUVO_Set \"Rect1\" \"*style:btn_ok\" \"style.background\" \"#336699\"|click Gradient...;choose Type: radial"
+  "get-property|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Result]\"|"
+  "get-key|ZUVO_Get \"Rect1\" \"PAGE\" \"\" \"[Result]\"|"
+)
+
+echo "== the editor dialogs (real DLL under Wine)"
+for entry in "${pictures[@]}"; do
+  IFS='|' read -r name line steps <<<"$entry"
+  picture="$out/$name.png"
+  rm -f "$picture"
+  { tr ';' '\n' <<<"$steps"; echo "shot $picture"; } |
+    "$root/bin/kesto-sim" edit "$line" >/dev/null 2>&1 || true
+  if [ -s "$picture" ]; then
+    echo "saved docs/dialogs/$name.png"
+  else
+    echo "no picture of $name (its editor opened no dialog)"
+  fi
+done
