@@ -34,7 +34,9 @@ std::string ownerName(NativeWindow owner, const std::vector<UiWindow*>& windows)
   return "other";
 }
 
-SeenControl seeControl(UiControl* control, const HeadlessWindow& window) {
+// The keyboard focus is one per thread on Windows: only the newest window,
+// the active one, shows its focused control.
+SeenControl seeControl(UiControl* control, const HeadlessWindow& window, bool active) {
   const HeadlessControl& state = headlessControl(control);
   SeenControl seen;
   seen.kind = kindName(state.kind);
@@ -44,7 +46,7 @@ SeenControl seeControl(UiControl* control, const HeadlessWindow& window) {
   seen.height = state.height;
   seen.visible = state.visible;
   seen.enabled = !state.readOnly;
-  seen.focused = window.focus == control;
+  seen.focused = active && window.focus == control;
   seen.text = state.kind == HeadlessKind::Swatch ? colorText(state.color) : state.text;
   if (state.kind == HeadlessKind::DropDown) {
     seen.entries = state.entries;
@@ -144,7 +146,8 @@ std::vector<SeenWindow> seeWindows() {
     w.topmost = state.topmost;
     w.centred = true;
     w.owner = ownerName(state.owner, windows);
-    for (UiControl* control : state.controls) w.controls.push_back(seeControl(control, state));
+    bool active = window == windows.back();
+    for (UiControl* control : state.controls) w.controls.push_back(seeControl(control, state, active));
     w.handle = window;
     seen.push_back(w);
   }
