@@ -133,6 +133,12 @@ void stepFailed(const Step& step, const std::string& message) {
   failed = true;
 }
 
+// The label or caption as the step named it, "#N" included.
+std::string stepTarget(const Step& step) {
+  std::string name = visibleText(step.target);
+  return step.occurrence > 1 ? name + "#" + std::to_string(step.occurrence) : name;
+}
+
 std::string yesNo(bool value) { return value ? "yes" : "no"; }
 
 void printWindow(const SeenWindow& window, size_t number) {
@@ -182,11 +188,11 @@ const SeenControl* findRightOf(const SeenWindow& window, const SeenControl& labe
 const SeenControl* findLabelledInput(const SeenWindow& window, const Step& step, const char* kind) {
   const SeenControl* label = findNamed(window, "label", step.target, step.occurrence);
   if (!label) {
-    stepFailed(step, "no label " + visibleText(step.target));
+    stepFailed(step, "no label " + stepTarget(step));
     return nullptr;
   }
   const SeenControl* input = findRightOf(window, *label, kind);
-  if (!input) stepFailed(step, std::string("no ") + kind + " right of " + visibleText(step.target));
+  if (!input) stepFailed(step, std::string("no ") + kind + " right of " + stepTarget(step));
   return input;
 }
 
@@ -226,7 +232,7 @@ bool performOnWindow(const Step& step, const SeenWindow& window) {
     case StepKind::Click: {
       const SeenControl* button = findNamed(window, "button", step.target, step.occurrence);
       if (button) clickButton(*button);
-      else stepFailed(step, "no button " + visibleText(step.target));
+      else stepFailed(step, "no button " + stepTarget(step));
       return button != nullptr;
     }
     case StepKind::Close:
