@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Pictures of the ZUVO_Set dialog for each value kind, the gradient builder
+# in both types and the ZUVO_Get dialog in both read modes, taken from the
+# real DLL under Wine with kesto-sim edit's `shot` step: docs/dialogs/.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+out="$root/docs/dialogs"
+mkdir -p "$out"
+export LANG=C.UTF-8
+
+# name | action line | steps before the picture (";" between steps)
+pictures=(
+  "set-text|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"|"
+  "set-boolean|ZUVO_Set \"Rect1\" \"checkBox:chk_terms\" \"checked\" \"true\"|"
+  "set-choice|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style\" \"primary\"|"
+  "set-color|ZUVO_Set \"Rect1\" \"slider:sld_volume\" \"trackColor\" \"#4466ff\"|"
+  "set-file|ZUVO_Set \"Rect1\" \"mediaPlayer:mp_music\" \"filename\" \"[PubDir]music.mp3\"|"
+  "set-background|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|"
+  "gradient-linear|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient..."
+  "gradient-radial|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient...;choose Type: radial"
+  "get-property|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Status]\"|"
+  "get-key|ZUVO_Get \"Rect1\" \"PAGE\" \"\" \"[PageName]\"|"
+)
+
+echo "== the ZUVO_Set and ZUVO_Get dialogs (real DLL under Wine)"
+for entry in "${pictures[@]}"; do
+  IFS='|' read -r name line steps <<<"$entry"
+  picture="$out/$name.png"
+  rm -f "$picture"
+  { tr ';' '\n' <<<"$steps"; echo "shot $picture"; } |
+    "$root/bin/kesto-sim" edit "$line" >/dev/null 2>&1 || true
+  if [ -s "$picture" ]; then
+    echo "saved docs/dialogs/$name.png"
+  else
+    echo "no picture of $name"
+  fi
+done
