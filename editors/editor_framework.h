@@ -13,6 +13,7 @@
 // Row geometry shared by all dialogs: labels at x 10, 88 x 18, 4 below the
 // top of their field; fields and drop-downs at x 102, 24 high; a hint line,
 // 14 high, 26 below the top of its field; buttons 28 high, OK left of Cancel.
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -145,6 +146,39 @@ struct ButtonRow {
   UiControl* cancel = nullptr;
 };
 ButtonRow addButtonRow(UiWindow* window, int y, int okX, int cancelX, int width);
+
+// ---- Fixed-word drop-downs ----
+// The "Action:" lists: a table of rows, each with the entry text shown and
+// the word stored for it (`entry` and `word` members). The stored word is
+// never kept apart from the list: it is always read back from the selected
+// row, and a selection outside the table counts as row 0.
+
+// The row whose word equals `word` exactly; row 0 when none does.
+template <typename Choice, size_t N>
+int choicePosition(const Choice (&table)[N], const std::u16string& word) {
+  for (size_t i = 0; i < N; ++i)
+    if (word == table[i].word) return static_cast<int>(i);
+  return 0;
+}
+
+// Fills the drop-down with the table's entries and selects the row of `word`.
+template <typename Choice, size_t N>
+void fillChoiceList(UiControl* dropDown, const Choice (&table)[N], const std::u16string& word) {
+  uiDropClear(dropDown);
+  for (const Choice& choice : table) uiDropAppend(dropDown, choice.entry);
+  uiDropSelect(dropDown, choicePosition(table, word));
+}
+
+template <typename Choice, size_t N>
+int selectedChoicePosition(UiControl* dropDown, const Choice (&)[N]) {
+  int position = uiDropSelected(dropDown);
+  return position >= 0 && position < static_cast<int>(N) ? position : 0;
+}
+
+template <typename Choice, size_t N>
+const Choice& selectedChoice(UiControl* dropDown, const Choice (&table)[N]) {
+  return table[selectedChoicePosition(dropDown, table)];
+}
 
 // ---- The event loop ----
 
