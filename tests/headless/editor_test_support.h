@@ -73,6 +73,15 @@ struct Params {
   }
 };
 
+// The list exactly as it stands: each entry's pointer and its bytes, so a
+// comparison catches an entry replaced even by an equal text.
+struct ParamsSnapshot {
+  std::vector<HostString> pointers;
+  std::vector<std::string> texts;
+  bool operator==(const ParamsSnapshot&) const = default;
+};
+inline ParamsSnapshot snapshotOf(const Params& params) { return {params.entries, params.texts()}; }
+
 // Host blocks allocated and released since construction.
 struct BlockCounter {
   HostMemoryStats before;
