@@ -1,16 +1,10 @@
 #include "editors/color_text.h"
 
+#include "editors/editor_framework.h"
 #include "platform/text_case.h"
 
 namespace {
 const char16_t kHexDigits[] = u"0123456789abcdef";
-
-std::u16string trimBlanks(const std::u16string& text) {
-  size_t first = text.find_first_not_of(u' ');
-  if (first == std::u16string::npos) return {};
-  size_t last = text.find_last_not_of(u' ');
-  return text.substr(first, last - first + 1);
-}
 
 int digitValue(char16_t c, int base) {
   int value = -1;
@@ -66,7 +60,7 @@ std::u16string colorOfRgbForm(const std::u16string& text) {
   std::u16string inside = text.substr(open + 1, close - open - 1);
   std::u16string out = u"#";
   for (int channel = 0; channel < 3; ++channel)
-    out += hexByte(static_cast<int32_t>(readWholeNumber(trimBlanks(commaField(inside, channel))) & 0xFF));
+    out += hexByte(static_cast<int32_t>(readWholeNumber(trimSpaces(commaField(inside, channel))) & 0xFF));
   return out;
 }
 
@@ -88,7 +82,7 @@ std::u16string hexByte(int32_t value) {
 }
 
 std::u16string normalizeColor(const std::u16string& text) {
-  std::u16string color = trimBlanks(lowerCaseText(text));
+  std::u16string color = trimSpaces(lowerCaseText(text));
   if (!color.empty() && color[0] == u'#') {
     if (color.size() == 7) return color;
     if (color.size() == 4) return {u'#', color[1], color[1], color[2], color[2], color[3], color[3]};
@@ -107,5 +101,7 @@ UiColor colorFromText(const std::u16string& text) {
 }
 
 std::u16string colorToText(UiColor color) {
-  return u"#" + hexByte(color.red) + hexByte(color.green) + hexByte(color.blue);
+  std::u16string text = u"#";
+  for (uint8_t channel : {color.red, color.green, color.blue}) text += hexByte(channel);
+  return text;
 }

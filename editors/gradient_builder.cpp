@@ -2,14 +2,11 @@
 
 #include "editors/color_picker.h"
 #include "editors/color_text.h"
+#include "editors/editor_framework.h"
 
 namespace {
 constexpr int kInnerWidth = 380;
 constexpr int kInnerHeight = 230;
-constexpr int kLabelDrop = 4;
-constexpr int kLabelHeight = 18;
-constexpr int kFieldHeight = 24;
-constexpr int kButtonHeight = 28;
 
 constexpr char16_t kDefaultAngle[] = u"135";
 constexpr char16_t kDefaultColor1[] = u"#cc2244";
@@ -33,12 +30,6 @@ struct GradientDialog {
   UiControl* ok = nullptr;
   UiControl* cancel = nullptr;
 };
-
-std::u16string trimBlanks(const std::u16string& text) {
-  size_t first = text.find_first_not_of(u' ');
-  if (first == std::u16string::npos) return {};
-  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
-}
 
 UiControl* addLabelAt(UiWindow* window, const std::u16string& text, int x, int rowY, int width) {
   return uiAddLabel(window, text, x, rowY + kLabelDrop, width, kLabelHeight);
@@ -72,10 +63,10 @@ void buildRows(GradientDialog& d) {
 
 // The preview follows every change; the angle only matters for linear.
 void recompose(const GradientDialog& d) {
-  std::u16string type = trimBlanks(uiDropSelectedText(d.type));
-  uiSetText(d.preview, composeGradientText(type, trimBlanks(uiGetText(d.angle)),
-                                           trimBlanks(uiGetText(d.colors[0].field)),
-                                           trimBlanks(uiGetText(d.colors[1].field))));
+  std::u16string type = trimSpaces(uiDropSelectedText(d.type));
+  uiSetText(d.preview, composeGradientText(type, trimSpaces(uiGetText(d.angle)),
+                                           trimSpaces(uiGetText(d.colors[0].field)),
+                                           trimSpaces(uiGetText(d.colors[1].field))));
   bool linear = type != kRadial;
   uiShow(d.angleLabel, linear);
   uiShow(d.angle, linear);
@@ -88,7 +79,7 @@ void repaintSwatch(const ColorRow& row) { uiSetSwatchColor(row.swatch, colorFrom
 // set to what buildGradient returns.
 bool react(const GradientDialog& d, UiControl* source, std::u16string& result) {
   if (source == d.ok) {
-    result = trimBlanks(uiGetText(d.preview));
+    result = trimSpaces(uiGetText(d.preview));
     return true;
   }
   if (source == d.cancel) return true;

@@ -2,18 +2,15 @@
 
 #include "catalogue/pipe_list.h"
 #include "catalogue/property_catalogue.h"
+#include "editors/editor_framework.h"
 #include "platform/text_case.h"
 
 namespace {
-constexpr int kFieldX = 102;
-constexpr int kFieldHeight = 24;
 constexpr int kTextWidth = 280;
 constexpr int kChoiceWidth = 400;
 constexpr int kButtonX = 386;
 constexpr int kButtonWidth = 116;
-constexpr int kHintGap = 26;
 constexpr int kHintWidth = 400;
-constexpr int kHintHeight = 14;
 
 // Kind background puts a narrower field and two buttons side by side.
 constexpr int kBackgroundTextWidth = 186;
