@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "editor_test_support.h"
+#include "host/entry_points.h"
 
 using namespace editor_test;
 
@@ -145,4 +146,20 @@ TEST_F(Framework, RePickKeepsTheOldNameWhenNothingIsChosen) {
   EXPECT_EQ(textOf(rectangle.row.field), u"Rect2");
   EXPECT_EQ(pick.offered, (std::vector<std::string>{"Rect1", "Rect1"}));
   uiDestroyWindow(window);
+}
+
+// A whole edit, picked anew and confirmed, replaces the entries and leaves
+// no host block behind and none released twice.
+TEST_F(Framework, ConfirmedEditLeavesNoBlockBehind) {
+  BlockCounter counter;
+  if (!counter.tracked) GTEST_SKIP() << "the platform does not track host blocks";
+  {
+    Params params{"Rect1", "lst_a", "AddItem", "x"};
+    pick.replies = {PickReply::NewName, PickReply::NewName};
+    startAuthor({click(u"Re-Pick..."), click(u"OK")});
+    EXPECT_EQ(ksEditAction(5, params.list()), 1);
+    EXPECT_EQ(params.texts(), (std::vector<std::string>{"Rect2", "lst_a", "AddItem", "x"}));
+  }
+  EXPECT_EQ(counter.liveDelta(), 0);
+  EXPECT_EQ(counter.badReleases(), 0);
 }
