@@ -20,7 +20,7 @@ compare_step_file() {
   fi
   eval "set -- $arguments"
   native=$("$native_kesto_sim" edit "$@" <"$file" 2>/dev/null)
-  win32=$("$KESTO_SIM" edit "$@" <"$file" 2>/dev/null)
+  win32=$(timeout 300 "$KESTO_SIM" edit "$@" <"$file" 2>/dev/null)
   check_equal "$name: win32 under Wine as native" "$native" "$win32"
   if [ -f "${file%.steps}.expected" ]; then
     check_equal "$name: as expected" "$(cat "${file%.steps}.expected")" "$native"

@@ -2,6 +2,7 @@
 #include "tools/kesto-sim/edit_session.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
 
@@ -330,7 +331,9 @@ int32_t answerInterfaceAccess(int32_t request, HostString* slot) {
 }
 
 bool runStepsUntilEvent() {
+  static const bool tracing = std::getenv("KESTO_SIM_TRACE") != nullptr;
   while (!failed && nextStep < steps.size()) {
+    if (tracing) std::fprintf(stderr, "kesto-sim: step at line %d\n", steps[nextStep].line);
     if (performStep(steps[nextStep++])) return true;
   }
   std::vector<SeenWindow> windows = seeWindows();

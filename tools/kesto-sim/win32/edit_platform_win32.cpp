@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "tools/kesto-sim/edit_platform.h"
 #include "tools/kesto-sim/edit_png.h"
@@ -64,6 +65,7 @@ bool settleOnce() {
   PostMessageW(settleWindow, kSettleMessage, 0, 0);
   HANDLE handles[2] = {settled, finished};
   DWORD woke = WaitForMultipleObjects(2, handles, FALSE, kSettleTimeout);
+  if (woke == WAIT_TIMEOUT) std::fprintf(stderr, "kesto-sim: Kesto's thread did not settle\n");
   return woke == WAIT_OBJECT_0;
 }
 
@@ -243,7 +245,10 @@ std::string ownerName(HWND owner, const std::vector<HWND>& windows) {
 HWND focusOfKestoThread() {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  return GetGUIThreadInfo(kestoThread, &info) ? info.hwndFocus : nullptr;
+  bool known = GetGUIThreadInfo(kestoThread, &info) != FALSE;
+  if (std::getenv("KESTO_SIM_TRACE"))
+    std::fprintf(stderr, "kesto-sim: active %p focus %p\n", static_cast<void*>(info.hwndActive), static_cast<void*>(info.hwndFocus));
+  return known ? info.hwndFocus : nullptr;
 }
 
 std::vector<HWND> childrenInOrder(HWND parent) {
@@ -328,13 +333,31 @@ bool waitForFirstWindow() {
   return false;
 }
 
-DWORD WINAPI playAuthor(void*) {
-  if (!waitForFirstWindow() || !settle() || !answerStandardDialogs()) return 0;
+void playSteps() {
+  if (!waitForFirstWindow() || !settle() || !answerStandardDialogs()) return;
   while (true) {
     bool acted = runStepsUntilEvent();
-    if (!settle() || !answerStandardDialogs()) return 0;
-    if (!acted && WaitForSingleObject(finished, kSettleTimeout) != WAIT_TIMEOUT) return 0;
+    if (!settle() || !answerStandardDialogs()) return;
+    if (!acted && WaitForSingleObject(finished, kSettleTimeout) != WAIT_TIMEOUT) return;
   }
+}
+
+// When Kesto's thread stops answering, close what is open as an author
+// would give up, so that the session ends instead of hanging.
+void giveUp() {
+  printLine("error\tsession\tthe dialog stopped answering; closing it");
+  for (int tries = 0; tries < 120 && WaitForSingleObject(finished, 500) == WAIT_TIMEOUT; ++tries) {
+    for (HWND dialog : kestoThreadWindows(true)) postClick(dialog, IDCANCEL);
+    for (HWND window : kestoThreadWindows(false)) PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  if (WaitForSingleObject(finished, 0) == WAIT_TIMEOUT) ExitProcess(3);
+}
+
+DWORD WINAPI playAuthor(void*) {
+  playSteps();
+  bool editorOpen = WaitForSingleObject(finished, 0) == WAIT_TIMEOUT;
+  if (editorOpen && (!kestoThreadWindows(false).empty() || !kestoThreadWindows(true).empty())) giveUp();
+  return 0;
 }
 }  // namespace
 
