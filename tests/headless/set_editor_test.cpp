@@ -112,7 +112,9 @@ TEST_F(SetEditor, StoredActionOfEachKindOpensWithItsValueWidget) {
           EXPECT_EQ(propertyHint(w), descriptionOf(c.type, property));
           EXPECT_EQ(shown(choiceList(w)), c.choice);
           EXPECT_EQ(c.choice ? selectedText(choiceList(w)) : textOf(valueField(w)), c.selected);
-          if (c.button) EXPECT_TRUE(shown(button(w, c.button)));
+          if (c.button) {
+            EXPECT_TRUE(shown(button(w, c.button)));
+          }
           EXPECT_EQ(shown(button(w, u"Browse...")), c.button && std::u16string(c.button) == u"Browse...");
           EXPECT_EQ(preview(w).find(u"ZUVO_Set \"Rect1\" \"" + id + u"\""), 0u);
         },

@@ -315,7 +315,8 @@ TEST(UiWin32Dialogs, AProposedTextThatIsNoFileNameStillOpensTheDialog) {
 
 TEST(UiWin32Runtime, StopUnregistersTheWindowClassAndTheNextWindowRegistersItAgain) {
   REQUIRE_DISPLAY();
-  WNDCLASSEXW info{sizeof info};
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof info;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   EXPECT_TRUE(GetClassInfoExW(instance, L"ZuvoCompanionDialog", &info));
   uiRuntimeStop();
