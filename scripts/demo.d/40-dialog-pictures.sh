@@ -16,16 +16,24 @@ pictures=(
   "addrow|ZUVO_AddRow \"Rect1\" \"tbl_staff\" \"Alice Chen,Engineering,Lead Developer\"|"
   "clearrows|ZUVO_ClearRows \"Rect1\" \"tbl_staff\"|"
   "set-text|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"|"
-  "set-boolean|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"enabled\" \"true\"|"
+  "set-boolean|ZUVO_Set \"Rect1\" \"checkBox:chk_terms\" \"checked\" \"true\"|"
   "set-choice|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style\" \"primary\"|"
   "set-color|ZUVO_Set \"Rect1\" \"slider:sld_volume\" \"trackColor\" \"#4466ff\"|"
-  "set-file|ZUVO_Set \"Rect1\" \"textInput:txt_notes\" \"filename\" \"[PubDir]notes.txt\"|"
-  "set-background|ZUVO_Set \"Rect1\" \"*style:btn_ok\" \"style.background\" \"#336699\"|"
-  "gradient-linear|ZUVO_Set \"Rect1\" \"*style:btn_ok\" \"style.background\" \"#336699\"|click Gradient..."
-  "gradient-radial|ZUVO_Set \"Rect1\" \"*style:btn_ok\" \"style.background\" \"#336699\"|click Gradient...;choose Type: radial"
-  "get-property|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Result]\"|"
-  "get-key|ZUVO_Get \"Rect1\" \"PAGE\" \"\" \"[Result]\"|"
+  "set-file|ZUVO_Set \"Rect1\" \"mediaPlayer:mp_music\" \"filename\" \"[PubDir]music.mp3\"|"
+  "set-background|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|"
+  "gradient-linear|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient..."
+  "gradient-radial|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient...;choose Type: radial"
+  "get-property|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Status]\"|"
+  "get-key|ZUVO_Get \"Rect1\" \"PAGE\" \"\" \"[PageName]\"|"
 )
+
+# One private display for all pictures; the Wine session started by the
+# earlier demo steps (without a display) must have ended before it opens.
+source "$root/tests/lib/private_display.sh"
+if [ -z "${DISPLAY:-}" ]; then
+  WINEPREFIX=${WINEPREFIX:-$root/build/win32/wineprefix} wineserver -w 2>/dev/null || true
+  start_private_display
+fi
 
 echo "== the editor dialogs (real DLL under Wine)"
 for entry in "${pictures[@]}"; do

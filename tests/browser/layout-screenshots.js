@@ -10,7 +10,7 @@ const { openLayout } = require('./lib/layout');
 async function main([beforeFile, afterFile]) {
   const publication = path.join(root, 'examples', 'sample-publication.txt');
   const sent = parseOutput(runKestoSim(['run', windowsPath(publication)])).flatMap((o) => o.sent);
-  const layout = await openLayout({ viewport: { width: 960, height: 720 } });
+  const layout = await openLayout({ viewport: { width: 960, height: 720 }, fixedTime: '2026-06-01T09:30:00' });
   try {
     await layout.page.screenshot({ path: beforeFile, fullPage: true });
     for (const line of sent) {

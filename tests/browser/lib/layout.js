@@ -15,7 +15,9 @@ const chromiumArgs = [
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
-async function openLayout({ viewport = { width: 960, height: 680 } } = {}) {
+// `fixedTime` pins the page's clock, so pictures of the time and date the
+// layout reports stay the same from run to run.
+async function openLayout({ viewport = { width: 960, height: 680 }, fixedTime } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zuvo-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -29,6 +31,7 @@ async function openLayout({ viewport = { width: 960, height: 680 } } = {}) {
   page.on('console', (message) => {
     if (message.type() === 'error') errors.push('console error: ' + message.text());
   });
+  if (fixedTime) await page.clock.setFixedTime(new Date(fixedTime));
   await page.goto(layoutUrl);
   await installProbe(page);
   const close = async () => {
