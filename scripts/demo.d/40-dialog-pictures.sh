@@ -27,13 +27,9 @@ pictures=(
   "get-key|ZUVO_Get \"Rect1\" \"PAGE\" \"\" \"[PageName]\"|"
 )
 
-# One private display for all pictures; the Wine session started by the
-# earlier demo steps (without a display) must have ended before it opens.
+# One private display for all pictures.
 source "$root/tests/lib/private_display.sh"
-if [ -z "${DISPLAY:-}" ]; then
-  WINEPREFIX=${WINEPREFIX:-$root/build/win32/wineprefix} wineserver -w 2>/dev/null || true
-  start_private_display
-fi
+[ -n "${DISPLAY:-}" ] || start_private_display
 
 echo "== the editor dialogs (real DLL under Wine)"
 for entry in "${pictures[@]}"; do
