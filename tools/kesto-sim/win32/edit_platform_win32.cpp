@@ -442,6 +442,12 @@ void pressCloseBox(const SeenWindow& window) { PostMessageW(static_cast<HWND>(wi
 
 bool takeShot(const SeenWindow& window, const std::string& file, std::string& error) {
   HWND hwnd = static_cast<HWND>(window.handle);
+  // Painting waits behind every posted message, so a window that has just
+  // changed may not be drawn yet: have its thread paint it (frame and
+  // controls) now, and give the display a moment to show the result.
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  settle();
+  Sleep(200);
   RECT frame;
   GetWindowRect(hwnd, &frame);
   std::vector<uint8_t> rgb;
