@@ -14,6 +14,7 @@
 #include "host/host_state.h"
 #include "host/host_strings.h"
 #include "platform/host_memory.h"
+#include "tests/unit/host_block_counter.h"
 #include "ui/headless/ui_headless.h"
 
 namespace editor_test {
@@ -82,21 +83,6 @@ struct ParamsSnapshot {
 };
 inline ParamsSnapshot snapshotOf(const Params& params) { return {params.entries, params.texts()}; }
 
-// Host blocks allocated and released since construction.
-struct BlockCounter {
-  HostMemoryStats before;
-  bool tracked = hostMemoryStats(before);
-  long liveDelta() const {
-    HostMemoryStats now;
-    hostMemoryStats(now);
-    return now.live - before.live;
-  }
-  long badReleases() const {
-    HostMemoryStats now;
-    hostMemoryStats(now);
-    return now.badReleases - before.badReleases;
-  }
-};
 
 // The author: one step per time the dialog waits with nothing queued. A step
 // looks at the dialog and acts on it; when the steps run out the close box is

@@ -6,24 +6,7 @@
 #include "host/host_strings.h"
 #include "platform/codepage.h"
 #include "platform/host_memory.h"
-
-namespace {
-// Counts the host blocks a test leaves behind, where the platform tracks them.
-struct BlockCounter {
-  HostMemoryStats before;
-  bool tracked = hostMemoryStats(before);
-  long liveDelta() const {
-    HostMemoryStats now;
-    hostMemoryStats(now);
-    return now.live - before.live;
-  }
-  long badReleases() const {
-    HostMemoryStats now;
-    hostMemoryStats(now);
-    return now.badReleases - before.badReleases;
-  }
-};
-}  // namespace
+#include "tests/unit/host_block_counter.h"
 
 TEST(HostBoundary, RoundTripsWesternText) {
   if (activeAnsiCodePage() != 1252) GTEST_SKIP() << "checks code page 1252";
