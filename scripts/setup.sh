@@ -23,6 +23,6 @@ fi
 
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}"
-  apt-get update -qq >/dev/null
-  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  apt-get -o DPkg::Lock::Timeout=900 update -qq >/dev/null
+  apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
