@@ -5,8 +5,9 @@
 # has gone, so the display opens only after earlier sessions have ended, and
 # closes only after this one has.
 private_display_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$private_display_root/scripts/lib/windows_tree.sh"
 end_wine_session() {
-  local prefix=${WINEPREFIX:-$private_display_root/build/win32/wineprefix}
+  local prefix=${WINEPREFIX:-$(root=$private_display_root windows_tree)/wineprefix}
   [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
 }
 stop_private_display() {

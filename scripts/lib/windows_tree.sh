@@ -1,0 +1,29 @@
+# Which Windows build tree runs under Wine on this machine.
+#
+# The product is the 32-bit DLL of build/win32. Some kernels (virtual
+# machines without IA-32 emulation) cannot execute any 32-bit x86 program,
+# so 32-bit Wine cannot start there. On such a machine the same sources are
+# also built for x86-64 (build/win64) and that tree's programs run under
+# 64-bit Wine instead; the 32-bit DLL is still built and checked statically.
+#
+# Sourced by bin/wine-run, bin/kesto-sim and the scripts; $root is the
+# repository's root.
+
+# True when the kernel runs 32-bit x86 programs (32-bit Wine's loader is one).
+machine_runs_i386() {
+  [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# The tree whose programs run under Wine: WIN_BUILD_DIR when set, otherwise
+# build/win32 where 32-bit programs run, build/win64 where they cannot.
+windows_tree() {
+  if [ -n "${WIN_BUILD_DIR:-}" ]; then echo "$WIN_BUILD_DIR"
+  elif machine_runs_i386; then echo "$root/build/win32"
+  else echo "$root/build/win64"
+  fi
+}
+
+# "win32" or "win64": the Wine architecture a tree's programs need.
+windows_tree_arch() {
+  cat "$1/wine-arch" 2>/dev/null || echo win32
+}
