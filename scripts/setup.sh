@@ -14,7 +14,7 @@ fi
 need=()
 for p in cmake g++ make googletest libgtest-dev libbenchmark-dev \
          g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth python3 \
-         libpng-dev cmark-gfm zip; do
+         libpng-dev cmark-gfm zip unzip; do
   have "$p" || need+=("$p")
 done
 if [ "${1:-}" = browser ]; then
