@@ -25,7 +25,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {u"info", commandInfo}, {u"exec", commandExec}, {u"run", commandRun}, {u"edit", commandEdit}, {u"version", commandVersion}};
+    {u"info", commandInfo}, {u"exec", commandExec},       {u"run", commandRun},
+    {u"edit", commandEdit}, {u"version", commandVersion}};
 }  // namespace
 
 int usageError(const std::string& message) {

@@ -43,25 +43,33 @@ bool loadPlugin(const std::u16string& path, Plugin& plugin, std::string& error) 
          find(module, "_ksExecAction", plugin.execAction, error);
 }
 
-// Read back from the loaded file as Windows shows it: the version block's
-// first translation names the string table.
-bool pluginVersionField(const std::string& name, std::string& value) {
+namespace {
+// The loaded file's version block, as Windows reads it for the file's
+// properties; empty when it has none.
+std::vector<char> versionBlock() {
   wchar_t file[MAX_PATH];
   DWORD length = loadedModule ? GetModuleFileNameW(loadedModule, file, MAX_PATH) : 0;
   DWORD size = length ? GetFileVersionInfoSizeW(file, nullptr) : 0;
-  if (size == 0) return false;
   std::vector<char> block(size);
-  if (!GetFileVersionInfoW(file, 0, size, block.data())) return false;
+  if (size && !GetFileVersionInfoW(file, 0, size, block.data())) block.clear();
+  return block;
+}
+}  // namespace
+
+// The block's first translation names the string table that holds the field.
+bool pluginVersionField(const std::string& name, std::string& value) {
+  std::vector<char> block = versionBlock();
   WORD* translation = nullptr;
   UINT translationBytes = 0;
-  if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+  if (block.empty() ||
+      !VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
                       &translationBytes) ||
       translationBytes < 2 * sizeof(WORD))
     return false;
   wchar_t table[32];
   swprintf(table, 32, L"\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
-  std::u16string wideName = utf8ToUtf16(name);
-  std::wstring query = table + std::wstring(wideName.begin(), wideName.end());
+  std::u16string field = utf8ToUtf16(name);
+  std::wstring query = table + std::wstring(field.begin(), field.end());
   wchar_t* text = nullptr;
   UINT textLength = 0;
   if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &textLength) || !text) return false;
