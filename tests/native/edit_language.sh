@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # kesto-sim edit's step language in the native build: malformed steps,
-# steps that cannot be done, equal captions, answers queued in order, and
-# the plain picture the headless build draws.
+# steps that cannot be done, equal captions, answers queued in order, the
+# plain picture the headless build draws, and how step files are named.
 set -uo pipefail
 source "$SOURCE_DIR/tests/lib/check.sh"
 sim="$BUILD_DIR/tools/kesto-sim"
@@ -52,4 +52,7 @@ print("%dx%d" % (width, height))
 PY
 )"
 rm -f "$picture"
+
+misnamed=$(cd "$SOURCE_DIR/tests/steps" && ls | grep -v -E '^[a-z0-9]+(-[a-z0-9]+)*\.(steps|expected)$')
+check_equal "step files are named in lower case with hyphens" "" "$misnamed"
 finish

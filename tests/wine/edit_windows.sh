@@ -33,5 +33,8 @@ size=$(python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(); print("%d
 width=${size%x*} height=${size#*x}
 check_equal "the picture includes the frame around the 430x174 inside" "yes" \
   "$([ "${width:-0}" -gt 430 ] && [ "${height:-0}" -gt 174 ] 2>/dev/null && echo yes || echo "no ($size)")"
+bytes=$(stat -c %s "$picture" 2>/dev/null || echo 0)
+check_equal "the picture is compressed (a flat dialog: under a tenth of its pixels' bytes)" "yes" \
+  "$([ "$bytes" -gt 0 ] && [ "$((bytes * 10))" -lt "$((${width:-0} * ${height:-0} * 3))" ] && echo yes || echo "no ($bytes bytes)")"
 rm -f "$picture"
 finish

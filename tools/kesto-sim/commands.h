@@ -9,6 +9,7 @@ int commandInfo(const Arguments& arguments);
 int commandExec(const Arguments& arguments);
 int commandRun(const Arguments& arguments);
 int commandEdit(const Arguments& arguments);
+int commandVersion(const Arguments& arguments);
 
 // Prints a usage error and returns the exit status for it.
 int usageError(const std::string& message);

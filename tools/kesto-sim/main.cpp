@@ -5,6 +5,7 @@
 #include "tools/kesto-sim/commands.h"
 #include "tools/kesto-sim/kesto_host.h"
 #include "tools/kesto-sim/text.h"
+#include "tools/shared/program.h"
 
 namespace {
 const char kUsage[] =
@@ -15,7 +16,8 @@ const char kUsage[] =
     "  exec LINE...         execute action lines, e.g. 'ZUVO_GoSub \"Main\"' or '#9'\n"
     "  run FILE             execute the action lines of a UTF-8 file ([PubDir] is its folder)\n"
     "  exec|run --measure N ...  repeat each line N times; print timing, size and memory\n"
-    "  edit LINE [OPTIONS]  open the action's editor (see README)\n";
+    "  edit LINE [OPTIONS]  open the action's editor (see README)\n"
+    "  version              the plug-in's version resource\n";
 
 struct Command {
   const char16_t* name;
@@ -23,7 +25,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {u"info", commandInfo}, {u"exec", commandExec}, {u"run", commandRun}, {u"edit", commandEdit}};
+    {u"info", commandInfo}, {u"exec", commandExec},       {u"run", commandRun},
+    {u"edit", commandEdit}, {u"version", commandVersion}};
 }  // namespace
 
 int usageError(const std::string& message) {

@@ -17,3 +17,7 @@ struct Plugin {
 // Loads the plug-in at `path` (empty: the default place). On failure returns
 // false with a message in `error`.
 bool loadPlugin(const std::u16string& path, Plugin& plugin, std::string& error);
+
+// A text field of the loaded plug-in's version resource ("ProductName",
+// "FileVersion", ...); false when it has no such field.
+bool pluginVersionField(const std::string& name, std::string& value);

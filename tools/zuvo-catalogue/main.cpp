@@ -7,11 +7,8 @@
 #include "tools/zuvo-catalogue/listings.h"
 #include "tools/zuvo-catalogue/reference_markdown.h"
 #include "tools/zuvo-catalogue/tool_text.h"
+#include "tools/shared/program.h"
 #include "ui/ui.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace {
 const char kUsage[] =
@@ -28,11 +25,7 @@ int usageError() {
 
 int runChooser(const std::vector<std::u16string>& arguments) {
   if (arguments.size() < 2 || arguments.size() > 3) return usageError();
-#ifdef _WIN32
-  uiRuntimeStart(GetModuleHandleW(nullptr));
-#else
-  uiRuntimeStart(nullptr);
-#endif
+  uiRuntimeStart(programInstance());
   bool shown = printChooserEntries(arguments[1], arguments.size() == 3 ? arguments[2] : std::u16string());
   if (!shown) printError("zuvo-catalogue: no window for the drop-down could be created");
   uiRuntimeStop();
@@ -56,7 +49,7 @@ int runTool(const std::vector<std::u16string>& arguments) {
 
 int main(int argc, char** argv) {
   setUpPropertyCatalogueTable();
-  int result = runTool(toolArguments(argc, argv));
+  int result = runTool(programArguments(argc, argv));
   releasePropertyCatalogueTable();
   return result;
 }
