@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds both trees: build/native (g++, stand-in platform, unit tests and
 # tools) and build/win32 (MinGW-w64 i686: the DLL, kesto-sim.exe, tests).
+# With the argument "fuzz" also build/fuzz: the libFuzzer targets, built by
+# clang with AddressSanitizer and UBSan.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -18,5 +20,9 @@ build() {
 }
 build build/native
 build build/win32
+if [ "${1:-}" = fuzz ]; then
+  [ -f build/fuzz/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B build/fuzz -DZUVO_FUZZ=ON >/dev/null
+  build build/fuzz
+fi
 # The DLL sits beside kesto-sim.exe, where Kesto's stand-in looks for it.
 cp -f build/win32/zuvo_companion.dll build/win32/tools/

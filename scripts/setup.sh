@@ -13,7 +13,8 @@ fi
 
 need=()
 for p in cmake g++ make googletest libgtest-dev libbenchmark-dev \
-         g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth python3; do
+         g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth python3 \
+         clang libclang-rt-dev; do
   have "$p" || need+=("$p")
 done
 if [ "${1:-}" = browser ]; then

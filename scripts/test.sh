@@ -5,13 +5,15 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 ./scripts/setup.sh browser
-./scripts/build.sh
+./scripts/build.sh fuzz
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 # Create the Wine prefix once, before tests run side by side.
 ./bin/wine-run cmd /c exit >/dev/null 2>&1 || true
 status=0
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$(nproc)" || status=1
+echo "== fuzz targets, a bounded number of runs each"
+ctest --test-dir build/fuzz --output-on-failure -j "$(nproc)" || status=1
 echo "== win32 tests under Wine"
 ctest --test-dir build/win32 --output-on-failure -j 2 || status=1
 if [ -x tests/browser/run.sh ]; then
