@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds both trees, then the
-# native suite, the win32 suite under Wine and the browser tests.
+# Runs every test: installs what is missing, builds both trees and the fuzz
+# tree, then the native suite, each fuzz target for a bounded number of runs,
+# the win32 suite under Wine and the browser tests.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
