@@ -32,7 +32,9 @@ random_author_session() {
 random_author_check() {
   check_equal "$1: kesto-sim exit status" 0 "$4"
   check_equal "$1: editor contract" "" "$(printf '%s\n' "$3" | "$random_author_checker" "$2")"
-  random_steps=$((random_steps + $(printf '%s\n' "$3" | sed -n 's/^random\t\([0-9]*\) steps$/\1/p')))
+  local taken
+  taken=$(printf '%s\n' "$3" | sed -n 's/^random\t\([0-9]*\) steps$/\1/p')
+  random_steps=$((random_steps + ${taken:-0}))
   random_sessions=$((random_sessions + 1))
   printf '%s\n' "$3" | grep -qx 'result	1' && random_confirmed=$((random_confirmed + 1))
 }
