@@ -3,7 +3,8 @@
 # tools) and build/win32 (MinGW-w64 i686: the DLL, kesto-sim.exe, tests).
 # On a machine whose kernel cannot run 32-bit programs, also build/win64, the
 # same sources for x86-64, whose programs run under 64-bit Wine there
-# (scripts/lib/windows_tree.sh).
+# (scripts/lib/windows_tree.sh). With the argument "fuzz" also build/fuzz:
+# the libFuzzer targets, built by clang with AddressSanitizer and UBSan.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -31,3 +32,7 @@ for tree in "${windows_trees[@]}"; do
   # The DLL sits beside kesto-sim.exe, where Kesto's stand-in looks for it.
   cp -f "$tree/zuvo_companion.dll" "$tree/tools/"
 done
+if [ "${1:-}" = fuzz ]; then
+  [ -f build/fuzz/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B build/fuzz -DZUVO_FUZZ=ON >/dev/null
+  build build/fuzz
+fi

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds both trees, then the
-# native suite, the win32 suite under Wine and the browser tests.
+# Runs every test: installs what is missing, builds both trees and the fuzz
+# tree, then the native suite, each fuzz target for a bounded number of runs,
+# the win32 suite under Wine and the browser tests.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 ./scripts/setup.sh browser
-./scripts/build.sh
+./scripts/build.sh fuzz
 source scripts/lib/windows_tree.sh
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 # Create the Wine prefix once, before tests run side by side.
@@ -13,6 +14,8 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 status=0
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$(nproc)" || status=1
+echo "== fuzz targets, a bounded number of runs each"
+ctest --test-dir build/fuzz --output-on-failure -j "$(nproc)" || status=1
 if machine_runs_i386; then
   echo "== win32 tests under Wine"
   ctest --test-dir build/win32 --output-on-failure -j 2 || status=1

@@ -84,6 +84,7 @@ int commandEdit(const Arguments& arguments) {
   int32_t result = playEditor(number, parameters);
   int leftOpen = windowsLeftOpen();
   if (leftOpen) printLine("error\tafter the editor returned\t" + std::to_string(leftOpen) + " window(s) still open");
+  if (randomStepsTaken() >= 0) printLine("random\t" + std::to_string(randomStepsTaken()) + " steps");
   printLine("result\t" + std::to_string(result));
   printParameters(parameters);
   return stepsFailed() || leftOpen ? 1 : 0;

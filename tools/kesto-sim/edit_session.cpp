@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <iterator>
 #include <mutex>
 
 #include "tools/kesto-sim/edit_platform.h"
@@ -24,7 +25,7 @@ constexpr StepWord kStepWords[] = {
     {u"color-cancel", StepKind::ColorCancel, 0}, {u"color", StepKind::Color, 1},
     {u"file", StepKind::File, 1},         {u"file-cancel", StepKind::FileCancel, 0},
     {u"dump", StepKind::Dump, 0},         {u"shot", StepKind::Shot, 1},
-    {u"echo", StepKind::Echo, 1},
+    {u"echo", StepKind::Echo, 1},         {u"random", StepKind::Random, 2},
 };
 
 std::mutex answerLock;
@@ -32,6 +33,15 @@ std::deque<Answer> pickAnswers, colorAnswers, fileAnswers;
 std::vector<Step> steps;
 size_t nextStep = 0;
 bool failed = false;
+
+// The random author: a seeded generator of its own (the same sequence in
+// both builds) and the steps it still has to take.
+struct RandomAuthor {
+  uint64_t state = 0;
+  int remaining = 0;
+  int taken = -1;
+};
+RandomAuthor randomAuthor;
 
 bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
@@ -95,6 +105,19 @@ bool parseColor(const std::u16string& text, Answer& answer) {
   return true;
 }
 
+bool isNumber(const std::u16string& text) {
+  if (text.empty() || text.size() > 9) return false;
+  for (char16_t c : text)
+    if (c < u'0' || c > u'9') return false;
+  return true;
+}
+
+int numberOf(const std::u16string& text) {
+  int value = 0;
+  for (char16_t c : text) value = value * 10 + (c - u'0');
+  return value;
+}
+
 bool parseStepLine(const std::u16string& line, int number, std::vector<Step>& parsed, std::string& error) {
   size_t first = line.find_first_not_of(u" \t");
   if (first == std::u16string::npos || line[first] == u'#') return true;  // blank or a comment
@@ -117,6 +140,14 @@ bool parseStepLine(const std::u16string& line, int number, std::vector<Step>& pa
     if (named) splitOccurrence(words[1], step);
     else if (known.arguments == 1) step.text = words[1];
     if (known.kind == StepKind::Type || known.kind == StepKind::Choose) step.text = words[2];
+    if (known.kind == StepKind::Random) {
+      step.target = words[1];
+      step.text = words[2];
+      if (!isNumber(step.target) || !isNumber(step.text)) {
+        error = "line " + std::to_string(number) + ": random takes a seed and a step count";
+        return false;
+      }
+    }
     Answer color;
     if (known.kind == StepKind::Color && !parseColor(step.text, color)) {
       error = "line " + std::to_string(number) + ": a colour is written #rrggbb";
@@ -265,6 +296,11 @@ bool performStep(const Step& step) {
     case StepKind::File: queueFileAnswer({AnswerKind::Name, step.text}); return false;
     case StepKind::FileCancel: queueFileAnswer({AnswerKind::Cancel, u""}); return false;
     case StepKind::Echo: printLine(utf16ToUtf8(step.text)); return false;
+    case StepKind::Random:
+      randomAuthor.state = static_cast<uint64_t>(numberOf(step.target));
+      randomAuthor.remaining = numberOf(step.text);
+      if (randomAuthor.taken < 0) randomAuthor.taken = 0;
+      return false;
     case StepKind::Dump: {
       std::vector<SeenWindow> windows = seeWindows();
       for (size_t i = 0; i < windows.size(); ++i) printWindow(windows[i], i + 1);
@@ -280,6 +316,102 @@ bool performStep(const Step& step) {
   return performOnWindow(step, windows.back());
 }
 
+// ---- The random author ----
+
+// splitmix64: small, and the same numbers on every platform.
+uint32_t randomBelow(uint32_t bound) {
+  uint64_t z = (randomAuthor.state += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return bound ? static_cast<uint32_t>(z % bound) : 0;
+}
+
+// Texts built from pieces that matter to the dialogs: ID prefixes, quotes,
+// backslashes, colons, brackets, spaces at the ends, colours, a letter the
+// ANSI code page holds beyond ASCII.
+std::u16string randomText() {
+  static const char16_t* const kPieces[] = {
+      u"btn_", u"txa_", u"lst_", u"cbo_", u"tbl_", u"sld_", u"pnl_", u"ok", u"Home", u"x", u" ", u"'",
+      u"\"",  u"\\", u":",    u"[",    u"]",    u"#",    u"ff",   u"rgb(", u",", u")",  u"\u00e9", u"1"};
+  std::u16string text;
+  for (uint32_t n = randomBelow(5); n > 0; --n) text += kPieces[randomBelow(std::size(kPieces))];
+  return text;
+}
+
+// Kesto's answer to a Re-Pick: the same name, another (maybe empty) or no.
+Answer randomPickAnswer() {
+  switch (randomBelow(3)) {
+    case 0: return {AnswerKind::Cancel, u""};
+    case 1: return {AnswerKind::Same, u""};
+    default: return {AnswerKind::Name, randomText()};
+  }
+}
+
+// The colour dialog's: Cancel, OK as it opened, or another colour.
+Answer randomColorAnswer() {
+  switch (randomBelow(3)) {
+    case 0: return {AnswerKind::Cancel, u""};
+    case 1: return {AnswerKind::Ok, u""};
+    default: {
+      Answer color{AnswerKind::Color, u""};
+      color.red = static_cast<uint8_t>(randomBelow(256));
+      color.green = static_cast<uint8_t>(randomBelow(256));
+      color.blue = static_cast<uint8_t>(randomBelow(256));
+      return color;
+    }
+  }
+}
+
+std::vector<const SeenControl*> usable(const SeenWindow& window, const char* kind) {
+  std::vector<const SeenControl*> found;
+  for (const SeenControl& control : window.controls)
+    if (control.kind == kind && control.visible && control.enabled) found.push_back(&control);
+  return found;
+}
+
+const SeenControl* anyOf(const std::vector<const SeenControl*>& controls) {
+  return controls.empty() ? nullptr : controls[randomBelow(static_cast<uint32_t>(controls.size()))];
+}
+
+void clearAnswers();
+
+// One step of the random author on the newest dialog: mostly typing and
+// choosing, sometimes a button (with fresh answers queued for whatever
+// Kesto or platform dialog it may open), now and then the close box. True
+// when the dialog got an event.
+bool performRandomStep() {
+  --randomAuthor.remaining;
+  ++randomAuthor.taken;
+  std::vector<SeenWindow> windows = seeWindows();
+  if (windows.empty()) return false;
+  const SeenWindow& window = windows.back();
+  uint32_t roll = randomBelow(100);
+  if (roll < 2) {
+    pressCloseBox(window);
+    return true;
+  }
+  if (roll < 47) {
+    const SeenControl* field = anyOf(usable(window, "field"));
+    if (field) typeInto(*field, randomText());
+    return field != nullptr;
+  }
+  if (roll < 85) {
+    const SeenControl* dropDown = anyOf(usable(window, "dropdown"));
+    if (!dropDown || dropDown->entries.empty()) return false;
+    chooseEntry(*dropDown, static_cast<int>(randomBelow(static_cast<uint32_t>(dropDown->entries.size()))));
+    return true;
+  }
+  const SeenControl* button = anyOf(usable(window, "button"));
+  if (!button) return false;
+  clearAnswers();
+  queuePickAnswer(randomPickAnswer());
+  queueColorAnswer(randomColorAnswer());
+  queueFileAnswer({AnswerKind::Cancel, u""});
+  clickButton(*button);
+  return true;
+}
+
 Answer takeFrom(std::deque<Answer>& queue, AnswerKind whenEmpty) {
   std::lock_guard<std::mutex> hold(answerLock);
   if (queue.empty()) return {whenEmpty, u""};
@@ -291,6 +423,13 @@ Answer takeFrom(std::deque<Answer>& queue, AnswerKind whenEmpty) {
 void putInto(std::deque<Answer>& queue, Answer answer) {
   std::lock_guard<std::mutex> hold(answerLock);
   queue.push_back(answer);
+}
+
+void clearAnswers() {
+  std::lock_guard<std::mutex> hold(answerLock);
+  pickAnswers.clear();
+  colorAnswers.clear();
+  fileAnswers.clear();
 }
 }  // namespace
 
@@ -332,7 +471,11 @@ int32_t answerInterfaceAccess(int32_t request, HostString* slot) {
 
 bool runStepsUntilEvent() {
   static const bool tracing = std::getenv("KESTO_SIM_TRACE") != nullptr;
-  while (!failed && nextStep < steps.size()) {
+  while (!failed && (randomAuthor.remaining > 0 || nextStep < steps.size())) {
+    if (randomAuthor.remaining > 0) {
+      if (performRandomStep()) return true;
+      continue;
+    }
     if (tracing) std::fprintf(stderr, "kesto-sim: step at line %d\n", steps[nextStep].line);
     if (performStep(steps[nextStep++])) return true;
   }
@@ -342,6 +485,8 @@ bool runStepsUntilEvent() {
 }
 
 bool stepsFailed() { return failed; }
+
+int randomStepsTaken() { return randomAuthor.taken; }
 
 void printMessageBox(const std::u16string& title, const std::u16string& text) {
   printLine("message\t" + visibleText(title) + "\t" + visibleText(text));

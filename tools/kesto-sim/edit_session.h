@@ -31,7 +31,7 @@ struct SeenWindow {
 };
 
 enum class StepKind { Type, Choose, Click, Close, Pick, PickSame, PickCancel, ColorOk, ColorCancel, Color, File,
-                      FileCancel, Dump, Shot, Echo };
+                      FileCancel, Dump, Shot, Echo, Random };
 
 struct Step {
   StepKind kind = StepKind::Dump;
@@ -71,6 +71,9 @@ int32_t answerInterfaceAccess(int32_t request, HostString* slot);
 bool runStepsUntilEvent();
 // True when a step failed; the session then ends through the close box.
 bool stepsFailed();
+// How many steps the random author of "random SEED COUNT" has taken; -1
+// when the steps hold no random author.
+int randomStepsTaken();
 
 // Output lines shared by both builds.
 void printMessageBox(const std::u16string& title, const std::u16string& text);
