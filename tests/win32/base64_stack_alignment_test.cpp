@@ -1,7 +1,9 @@
 // 32-bit Windows guarantees the stack only 4-byte alignment, and Kesto may
 // call the plug-in that way. Each vector encoder is called here with the
 // stack at every 4-byte step below a 32-byte boundary: one that kept a
-// vector on the stack with an aligned access would fault.
+// vector on the stack with an aligned access would fault. (64-bit Windows
+// keeps the stack aligned to 16 bytes: there the question does not arise.)
+#if defined(__i386__)
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -57,3 +59,4 @@ TEST(Base64StackAlignment, VectorEncodersRunFromAnyFourByteAlignedStack) {
     }
   }
 }
+#endif
