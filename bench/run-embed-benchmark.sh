@@ -87,7 +87,7 @@ for _ in $(seq "$rounds"); do
   ms[coreutils]+="$(awk -v ns=$(($(date +%s%N) - start)) 'BEGIN {printf "%.2f", ns / 1e6}') "
   time_plugin plugin "$KESTO_SIM_EXE"
   time_plugin free "$FREE_EXE"
-  [ -n "${BEFORE_EXE:-}" ] && time_plugin before "$BEFORE_EXE"
+  if [ -n "${BEFORE_EXE:-}" ]; then time_plugin before "$BEFORE_EXE"; fi
 done
 med() { tr ' ' '\n' <<<"${ms[$1]}" | grep . | median; }
 c=$(med coreutils) p=$(med plugin) f=$(med free) t=$(med floor)
