@@ -21,7 +21,9 @@ enum class Base64Encoder {
   ssse3,      // 12 bytes at a time with the byte shuffle
   avx2,       // 24 bytes at a time
 };
+// Whether this processor (and, for AVX2, the operating system) runs it.
 bool base64EncoderRuns(Base64Encoder encoder);
+// The encoder base64Encode uses: the fastest one that runs here.
 Base64Encoder fastestBase64Encoder();
 // Encodes with `encoder`, which must run here (base64EncoderRuns).
 void base64EncodeWith(Base64Encoder encoder, const unsigned char* in, size_t bytes, char* out);
