@@ -9,9 +9,6 @@
 namespace {
 constexpr const char16_t* kFileValuedProperties[] = {u"src", u"image", u"filename", u"filepath"};
 
-// The buffer takes a signed 32-bit count; larger files are sent as paths.
-constexpr uint64_t kLargestEmbeddedFile = 0x7FFFFFFF;
-
 bool isPathSeparator(char16_t c) { return c == u'/' || c == u'\\'; }
 
 bool startsWithDrive(const std::u16string& path) { return path.size() > 2 && path[1] == u':'; }
@@ -20,22 +17,32 @@ std::u16string dataUriHead(const char16_t* mimeType) {
   return std::u16string(u"data:") + mimeType + u";base64,";
 }
 
+// True when the file holds nothing beyond what was read: it has not grown
+// since its size was taken. A file that changed is not the file measured,
+// and what was read of it may be part old and part new content.
+bool atEndOfFile(FileHandle file) {
+  unsigned char beyond;
+  return readFromFile(file, &beyond, 1) == 0;
+}
+
 // Reads the whole file into a new buffer; null when it cannot be opened,
-// the buffer cannot be had, or the read comes up short (the file shrank or
-// the read failed): embedding zeros in place of content would corrupt it.
+// the buffer cannot be had, or the read does not give exactly the size
+// taken (the file shrank or grew, or the read failed): embedding zeros or a
+// part in place of the content would corrupt it.
 unsigned char* readWholeFile(const std::u16string& path, size_t bytes) {
   FileHandle file = openFileForReading(path);
   if (!file) return nullptr;
   unsigned char* buffer = fileBufferAlloc(bytes);
-  size_t got = buffer ? readFromFile(file, buffer, bytes) : 0;
+  bool whole = buffer && readFromFile(file, buffer, bytes) == bytes && atEndOfFile(file);
   closeFile(file);
-  if (buffer && got == bytes) return buffer;
+  if (whole) return buffer;
   fileBufferFree(buffer);
   return nullptr;
 }
 
 // Reads the open file in pieces of a multiple of three bytes and encodes
-// each into `out` as it arrives. False when the buffer or a read fails.
+// each into `out` as it arrives. False when the buffer or a read fails, or
+// the file turns out shorter or longer than `bytes`.
 bool streamFileAsBase64(FileHandle file, size_t bytes, char* out) {
   size_t chunk = bytes < kEmbedReadChunkBytes ? bytes : kEmbedReadChunkBytes;
   unsigned char* buffer = fileBufferAlloc(chunk);
@@ -48,7 +55,7 @@ bool streamFileAsBase64(FileHandle file, size_t bytes, char* out) {
     done += want;
   }
   fileBufferFree(buffer);
-  return complete;
+  return complete && atEndOfFile(file);
 }
 
 void copyAscii(const std::u16string& text, char* out) {
@@ -77,23 +84,26 @@ std::u16string fileExtensionOf(const std::u16string& path) {
   return {};
 }
 
-bool planFileEmbedding(const std::u16string& path, EmbedPlan& plan) {
+// The web view's limit also keeps every size here far inside a 32-bit
+// size_t (the line's UTF-16 form included), so no count below can wrap.
+bool planFileEmbedding(const std::u16string& path, uint64_t surroundingCharacters, EmbedPlan& plan) {
   if (!startsWithDrive(path)) return false;
   const char16_t* mimeType = mimeTypeForExtension(fileExtensionOf(path));
   if (!mimeType) return false;
   uint64_t size = 0;
-  if (!queryFileSize(path, size) || size == 0 || size > kLargestEmbeddedFile) return false;
+  if (!queryFileSize(path, size) || size == 0 || size > kLongestWebViewString) return false;
+  uint64_t dataUriBytes = dataUriHead(mimeType).size() + base64Length(size);
+  if (dataUriBytes > kLongestWebViewString || surroundingCharacters > kLongestWebViewString - dataUriBytes)
+    return false;
   plan.mimeType = mimeType;
   plan.fileBytes = size;
-  plan.dataUriBytes = dataUriHead(mimeType).size() + base64Length(size);
+  plan.dataUriBytes = dataUriBytes;
   return true;
 }
 
 bool embedFileAsDataUri(const std::u16string& path, std::u16string& dataUri) {
   EmbedPlan plan;
-  if (!planFileEmbedding(path, plan)) return false;
-  // The text is held as UTF-16: twice its length in bytes must fit as well.
-  if (plan.dataUriBytes > SIZE_MAX / 4) return false;
+  if (!planFileEmbedding(path, 0, plan)) return false;
   size_t bytes = static_cast<size_t>(plan.fileBytes);
   unsigned char* content = readWholeFile(path, bytes);
   if (!content) return false;
@@ -108,7 +118,7 @@ bool embedFileAsDataUri(const std::u16string& path, std::u16string& dataUri) {
 HostString embedFileIntoHostString(const std::u16string& before, const std::u16string& path,
                                    const std::u16string& after) {
   EmbedPlan plan;
-  if (!planFileEmbedding(path, plan) || plan.dataUriBytes > SIZE_MAX) return nullptr;
+  if (!planFileEmbedding(path, before.size() + after.size(), plan)) return nullptr;
   FileHandle file = openFileForReading(path);
   if (!file) return nullptr;
   char* middle = nullptr;

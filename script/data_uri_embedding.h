@@ -15,6 +15,11 @@ bool isFileValuedProperty(const std::u16string& property);
 // backslash or a blank, and a dot right after a separator does not count).
 std::u16string fileExtensionOf(const std::u16string& path);
 
+// The longest string the script engine of a Chromium-based web view holds,
+// in UTF-16 characters. The script Kesto passes on must be one such string,
+// so a data URI whose line would be longer can never be shown.
+constexpr uint64_t kLongestWebViewString = 536870888;
+
 // What embedding a path would take, once every test on it has passed.
 struct EmbedPlan {
   const char16_t* mimeType = nullptr;
@@ -22,12 +27,15 @@ struct EmbedPlan {
   uint64_t dataUriBytes = 0;  // "data:", the type, ";base64," and the base64 text
 };
 // True when `path` starts with a drive letter, has an embedded extension and
-// names an existing file of at least one byte and below 2 GiB.
-bool planFileEmbedding(const std::u16string& path, EmbedPlan& plan);
+// names an existing file of at least one byte whose data URI, with
+// `surroundingCharacters` of other text on its line, fits one web-view
+// string. Only the file's size is asked, the file is not opened.
+bool planFileEmbedding(const std::u16string& path, uint64_t surroundingCharacters, EmbedPlan& plan);
 
 // The file's data URI, read and encoded in one piece. False, with nothing
-// in `dataUri`, where the file is not embedded: a failed test, an open or
-// allocation that fails, or a read that returns less than the file's size.
+// in `dataUri`, where the file is not embedded: a failed test (the data URI
+// alone too long for the web view), an open or allocation that fails, or a
+// read that does not give exactly the file's size (it shrank, grew or failed).
 // It holds the content three times over (bytes, base64, UTF-16 text), so it
 // suits small files and serves as the plain form the streamed one is
 // checked against; ZUVO_Set itself uses embedFileIntoHostString.
@@ -36,7 +44,8 @@ bool embedFileAsDataUri(const std::u16string& path, std::u16string& dataUri);
 // The same data URI written straight into one host string between `before`
 // and `after`, reading the file piece by piece, so that nothing but a small
 // read buffer is held beside the result. Null where embedFileAsDataUri
-// gives false, or when the host string cannot be allocated.
+// gives false, where the whole line would be too long for the web view, or
+// when the host string cannot be allocated.
 HostString embedFileIntoHostString(const std::u16string& before, const std::u16string& path,
                                    const std::u16string& after);
 

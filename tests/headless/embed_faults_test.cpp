@@ -1,5 +1,6 @@
 // Files that change under the reader or are too large to embed fall back to
-// the path as text (native: the stand-in file layer lets a test intervene).
+// the path as text (native: the stand-in file layer lets a test intervene,
+// and sparse files give large sizes without using the disk).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include "platform/file_access.h"
 #include "platform/host_memory.h"
 #include "platform/standin/file_access_standin.h"
+#include "script/base64.h"
 #include "script/data_uri_embedding.h"
 #include "tests/unit/script_test_support.h"
 
@@ -42,6 +44,22 @@ std::string plainSetProp(const std::u16string& path) {
 }
 
 std::string sentFor(const std::u16string& path) { return sentBy(kZuvoSet, {u"R", u"img", u"src", path}); }
+
+// A file of `bytes` bytes, all of them a hole: the size without the disk.
+std::u16string sparseFile(const std::string& name, uintmax_t bytes) {
+  std::u16string path = writeScratchFile(name, "");
+  std::filesystem::resize_file(scratchDirectory() / name, bytes);
+  return path;
+}
+
+// Counts the opens of files, and cuts each opened file down to one byte,
+// so that a file too large for a test is opened but never read whole.
+int opens = 0;
+void countOpenAndCut(FileHandle, int reads) {
+  if (reads != 0) return;
+  opens++;
+  std::filesystem::resize_file(changingFile, 1);
+}
 }  // namespace
 
 TEST(EmbedFaults, FileThatShrinksAfterItsSizeWasTakenIsSentAsPath) {
@@ -61,17 +79,18 @@ TEST(EmbedFaults, FileThatShrinksBetweenPiecesIsSentAsPath) {
   EXPECT_TRUE(sentFor(change.path) == plainSetProp(change.path));
 }
 
-// A file that grows while it is read embeds the size first taken, as the
-// one-piece read does.
-TEST(EmbedFaults, FileThatGrowsDuringTheReadEmbedsItsFirstSize) {
+// A file that grows while it is read is no longer the file whose size was
+// taken: what was read may be part of new content, so it goes as its path.
+TEST(EmbedFaults, FileThatGrowsDuringTheReadIsSentAsPath) {
   const size_t length = kEmbedReadChunkBytes + 10;
-  FileChange change("grows.txt", std::string(length, 'a'), 1, length * 2);
-  std::string sent = sentFor(change.path);
-  std::string base64;
-  for (size_t i = 0; i < length / 3; ++i) base64 += "YWFh";
-  base64 += "YQ==";
-  EXPECT_TRUE(sent == tavix("R", "window.ZUVO.setProp('img','src','data:text/plain;base64," + base64 + "');"))
-      << sent.size();
+  {
+    FileChange change("grows.txt", std::string(length, 'a'), 1, length * 2);
+    EXPECT_EQ(sentFor(change.path), plainSetProp(change.path));
+  }
+  FileChange change("grows.txt", std::string(length, 'a'), 0, length + 1);
+  std::u16string uri;
+  EXPECT_FALSE(embedFileAsDataUri(change.path, uri));
+  EXPECT_TRUE(uri.empty());
 }
 
 TEST(EmbedFaults, NothingLeaksOnAFallback) {
@@ -88,6 +107,53 @@ TEST(EmbedFaults, NothingLeaksOnAFallback) {
   EXPECT_EQ(hostAfter.live, hostBefore.live);
   EXPECT_EQ(hostAfter.badReleases, hostBefore.badReleases);
   EXPECT_EQ(buffersAfter.live, buffersBefore.live);
+}
+
+TEST(EmbedFaults, DataUriAndItsLineFitOneWebViewStringToTheLastCharacter) {
+  const uint64_t bytes = 3000;
+  std::u16string path = sparseFile("limit.mp4", bytes);
+  const uint64_t dataUri = std::u16string(u"data:video/mp4;base64,").size() + base64Length(bytes);
+  EmbedPlan plan;
+  ASSERT_TRUE(planFileEmbedding(path, kLongestWebViewString - dataUri, plan));
+  EXPECT_EQ(plan.dataUriBytes, dataUri);
+  EXPECT_EQ(plan.fileBytes, bytes);
+  EXPECT_FALSE(planFileEmbedding(path, kLongestWebViewString - dataUri + 1, plan));
+  // The data URI alone at the limit, and beyond it by one more triple.
+  uint64_t largest = (kLongestWebViewString - std::u16string(u"data:video/mp4;base64,").size()) / 4 * 3;
+  for (uint64_t size : {largest, largest + 1}) {
+    sparseFile("limit.mp4", size);
+    EXPECT_EQ(planFileEmbedding(path, 0, plan), size == largest) << size;
+  }
+}
+
+// The largest file whose ZUVO_Set line fits one web-view string is opened
+// to be embedded; a byte more, and it is sent as its path without being
+// opened or read, and without a block of its size being taken.
+TEST(EmbedFaults, FileWhoseLineWouldPassTheWebViewLimitIsSentAsPathUnread) {
+  std::u16string path = writeScratchFile("line.mp4", "abc");
+  changingFile = scratchDirectory() / "line.mp4";
+  const uint64_t aroundTheBase64 = sentFor(path).size() - 4;  // the line of three bytes, less their base64
+  const uint64_t largest = (kLongestWebViewString - aroundTheBase64) / 4 * 3;
+  ASSERT_LE(aroundTheBase64 + base64Length(largest), kLongestWebViewString);
+  ASSERT_GT(aroundTheBase64 + base64Length(largest + 1), kLongestWebViewString);
+  setFileAccessHook(countOpenAndCut);
+  for (uint64_t size : {largest, largest + 1}) {
+    sparseFile("line.mp4", size);
+    opens = 0;
+    hostMemoryResetPeak();
+    fileBufferResetPeak();
+    HostMemoryStats host;
+    FileBufferStats buffers;
+    EXPECT_EQ(sentFor(path), plainSetProp(path)) << size;  // cut short after the open, or too long
+    hostMemoryStats(host);
+    fileBufferStats(buffers);
+    EXPECT_EQ(opens, size == largest ? 1 : 0) << size;
+    if (size > largest) {
+      EXPECT_EQ(buffers.peakBytes, buffers.liveBytes);
+      EXPECT_LT(host.peakBytes - host.liveBytes, 4096u);
+    }
+  }
+  setFileAccessHook(nullptr);
 }
 
 TEST(EmbedFaults, FilesOf2GiBOrMoreAreSentAsPathWithoutReading) {

@@ -1,8 +1,10 @@
-// The base64 encoder against RFC 4648 and against a plain reference.
+// The base64 encoders against RFC 4648 and against a plain reference: the
+// one base64Encode picks, and each one this processor runs.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "script/base64.h"
 
@@ -84,4 +86,67 @@ TEST(EmbedBase64, ExactLengthWithoutOverflow) {
   EXPECT_EQ(base64Length(3000000000u), 4000000000u);
   EXPECT_EQ(base64Length((1ull << 62) - 1), ((1ull << 62) - 1) / 3 * 4);
   EXPECT_EQ(base64Length(1ull << 62), ((1ull << 62) - 1) / 3 * 4 + 4);
+}
+
+namespace {
+const Base64Encoder kEveryEncoder[] = {Base64Encoder::pairTable, Base64Encoder::ssse3, Base64Encoder::avx2};
+const char* nameOf(Base64Encoder encoder) {
+  const char* names[] = {"pair table", "SSSE3", "AVX2"};
+  return names[static_cast<int>(encoder)];
+}
+}  // namespace
+
+// Every length across several vector steps and the tail, from every input
+// and output alignment within a 32-byte vector; the bytes around the output
+// stay untouched.
+TEST(EmbedBase64, EveryEncoderHereGivesTheSameTextForEveryLengthAndAlignment) {
+  ASSERT_TRUE(base64EncoderRuns(Base64Encoder::pairTable));
+  std::mt19937 random(99);
+  const size_t kLongest = 260, kSlack = 32, kGuard = 16;
+  std::string source = randomBytes(kLongest + kSlack, random);
+  std::vector<std::string> expected;
+  for (size_t length = 0; length <= kLongest; ++length) expected.push_back(referenceEncode(source.substr(0, length)));
+  std::vector<unsigned char> in(kLongest + kSlack);
+  std::string out(base64Length(kLongest) + kSlack + 2 * kGuard, '#');
+  for (Base64Encoder encoder : kEveryEncoder) {
+    if (!base64EncoderRuns(encoder)) continue;
+    SCOPED_TRACE(nameOf(encoder));
+    for (size_t inAt = 0; inAt < kSlack; ++inAt) {
+      std::copy(source.begin(), source.begin() + kLongest, in.begin() + inAt);
+      for (size_t outAt = kGuard; outAt < kGuard + kSlack; ++outAt) {
+        for (size_t length = 0; length <= kLongest; ++length) {
+          std::fill(out.begin(), out.end(), '#');
+          base64EncodeWith(encoder, in.data() + inAt, length, out.data() + outAt);
+          const std::string& want = expected[length];
+          ASSERT_EQ(out.compare(outAt, want.size(), want), 0) << length << " bytes at +" << inAt << " to +" << outAt;
+          ASSERT_EQ(out.find_first_not_of('#', outAt + want.size()), std::string::npos) << length << " bytes";
+          ASSERT_EQ(out.find_last_not_of('#', outAt - 1), std::string::npos) << length << " bytes";
+        }
+      }
+    }
+  }
+}
+
+TEST(EmbedBase64, EveryEncoderHereOnLongInputAndEveryByteValue) {
+  std::mt19937 random(5);
+  std::string bytes = randomBytes(1 << 20, random);
+  for (int i = 0; i < 256 * 3; ++i) bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+  std::string expected = referenceEncode(bytes);
+  for (Base64Encoder encoder : kEveryEncoder) {
+    if (!base64EncoderRuns(encoder)) continue;
+    std::string out(expected.size(), '?');
+    base64EncodeWith(encoder, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), out.data());
+    EXPECT_TRUE(out == expected) << nameOf(encoder);
+  }
+}
+
+// base64Encode takes the fastest encoder that runs here, and never one that
+// does not.
+TEST(EmbedBase64, TheChosenEncoderRunsHereAndNoneThatRunsIsFaster) {
+  Base64Encoder chosen = fastestBase64Encoder();
+  EXPECT_TRUE(base64EncoderRuns(chosen));
+  for (Base64Encoder encoder : kEveryEncoder) {
+    bool faster = static_cast<int>(encoder) > static_cast<int>(chosen);
+    EXPECT_FALSE(faster && base64EncoderRuns(encoder)) << nameOf(encoder);
+  }
 }
