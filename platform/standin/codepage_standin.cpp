@@ -35,9 +35,16 @@ void convert(const char16_t* text, size_t length, Emit emit) {
 
 std::u16string ansiToUtf16(const char* text) {
   std::u16string out;
-  if (!text) return out;
-  for (const char* p = text; *p; ++p) out.push_back(byteToUnit(static_cast<unsigned char>(*p)));
+  if (text) appendAnsiAsUtf16(text, std::char_traits<char>::length(text), out);
   return out;
+}
+
+// One byte is one character in 1252.
+size_t ansiWholeCharacterBytes(const char*, size_t bytes) { return bytes; }
+
+void appendAnsiAsUtf16(const char* text, size_t bytes, std::u16string& out) {
+  out.reserve(out.size() + bytes);
+  for (size_t i = 0; i < bytes; ++i) out.push_back(byteToUnit(static_cast<unsigned char>(text[i])));
 }
 
 size_t ansiLengthOf(const char16_t* text, size_t length) {
