@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds both trees, then the
-# native suite, the win32 suite under Wine and the browser tests.
+# native suite, the win32 suite under Wine (beside the native suite built
+# with sanitizers, scripts/sanitizer-tests.sh) and the browser tests.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -12,8 +13,16 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 status=0
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$(nproc)" || status=1
+# The sanitizer tree builds and runs its suite while the Wine tests, which
+# mostly wait on Wine, take their turns; its report follows theirs.
+./scripts/sanitizer-tests.sh >build/sanitizer-tests.log 2>&1 &
+sanitizer_pid=$!
+trap 'kill "$sanitizer_pid" 2>/dev/null || true' EXIT
 echo "== win32 tests under Wine"
 ctest --test-dir build/win32 --output-on-failure -j 2 || status=1
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+wait "$sanitizer_pid" || status=1
+cat build/sanitizer-tests.log
 if [ -x tests/browser/run.sh ]; then
   echo "== browser tests"
   tests/browser/run.sh || status=1
