@@ -224,6 +224,10 @@ void playAuthor(const std::vector<Step>& steps) {
   });
   HeadlessDialogs dialogs;
   dialogs.warning = [](UiWindow*, const std::u16string&, const std::u16string&) {};
+  dialogs.color = [](UiColor initial, UiColor& chosen) {
+    chosen = initial;
+    return true;
+  };
   headlessSetDialogs(dialogs);
 }
 
@@ -234,7 +238,7 @@ editor_test::Params* makeParams(const std::vector<const char*>& stored) {
   return params;
 }
 
-void sweepEditor(const EditCase& c, Step ending, const char* endingName) {
+void sweepEditor(const EditCase& c, Step ending, const char* endingName, int32_t endingResult) {
   std::vector<Step> steps = c.steps;
   steps.push_back(ending);
   std::string name = std::string(c.name) + ", " + endingName;
@@ -249,6 +253,7 @@ void sweepEditor(const EditCase& c, Step ending, const char* endingName) {
   std::vector<std::string> expectedTexts = params->texts();
   delete params;
   params = nullptr;
+  EXPECT_EQ(expectedResult, endingResult) << name << ", without failures";
 
   editor_test::ParamsSnapshot before;
   int32_t result = -1;
@@ -301,9 +306,12 @@ struct EditorSweep : FaultSweep {
 
 const EditCase kEditCases[] = {
     {"ZUVO_Set", kZuvoSet, {"Rect1", "button:btn_ok", "caption", "Save"},
-     {type(u"Control ID:", u"btn_go"), type(u"Value:", u"Go 'on'")}, {PickReply::Unchanged}, true},
-    {"ZUVO_Set, Kesto's reply and Re-Pick", kZuvoSet, {"", "", "", ""},
-     {type(u"Control ID:", u"lbl_x"), click(u"Re-Pick...")}, {PickReply::NewName, PickReply::NewName}, true},
+     {type(u"Value:", u"Go 'on'")}, {PickReply::Unchanged}, true},
+    {"ZUVO_Set, Kesto's reply and Re-Pick", kZuvoSet, {"", "label:lbl_a", "caption", "x"},
+     {click(u"Re-Pick..."), type(u"Value:", u"y")}, {PickReply::NewName, PickReply::NewName}, true},
+    // The builder's own window waits after "Gradient...": its OK comes next.
+    {"ZUVO_Set, colour and gradient builder", kZuvoSet, {"Rect1", "btn_a", "style.background", "rgba(255,0,0,0.5)"},
+     {click(u"Pick Color..."), click(u"Gradient..."), click(u"OK")}, {PickReply::Unchanged}, true},
     {"ZUVO_Get", kZuvoGet, {"Rect1", "textInput:txt_name", "value", "[Name]"},
      {type(u"Result Var:", u"Other")}, {PickReply::Unchanged}, true},
     {"ZUVO_Visibility", kZuvoVisibility, {"Rect1", "btn_ok", "Show"},
@@ -319,19 +327,19 @@ const EditCase kEditCases[] = {
 };
 
 TEST_F(EditorSweep, EveryEditorConfirmed) {
-  for (const EditCase& c : kEditCases) sweepEditor(c, click(u"OK"), "OK");
+  for (const EditCase& c : kEditCases) sweepEditor(c, click(u"OK"), "OK", 1);
 }
 
 TEST_F(EditorSweep, EveryEditorCancelled) {
-  for (const EditCase& c : kEditCases) sweepEditor(c, click(u"Cancel"), "Cancel");
+  for (const EditCase& c : kEditCases) sweepEditor(c, click(u"Cancel"), "Cancel", 0);
 }
 
 TEST_F(EditorSweep, EveryEditorClosed) {
-  for (const EditCase& c : kEditCases) sweepEditor(c, closeBox(), "close box");
+  for (const EditCase& c : kEditCases) sweepEditor(c, closeBox(), "close box", 0);
 }
 
 TEST_F(EditorSweep, PickCancelledAtStart) {
   EditCase c{"ZUVO_AddRow, pick cancelled", kZuvoAddRow, {"", "", ""}, {}, {PickReply::ZeroWithReply}};
-  sweepEditor(c, closeBox(), "no dialog");
+  sweepEditor(c, closeBox(), "no dialog", 0);
 }
 }  // namespace
