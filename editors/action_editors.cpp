@@ -2,6 +2,7 @@
 
 #include "editors/add_row_editor.h"
 #include "editors/clear_rows_editor.h"
+#include "editors/editor_framework.h"
 #include "editors/get_editor.h"
 #include "editors/go_sub_editor.h"
 #include "editors/items_editor.h"
@@ -29,3 +30,5 @@ int32_t runActionEditor(ActionNumber action, ParameterList parameters) {
   EditorEntry editor = kEditors[action - 1];
   return editor ? editor(parameters) : 0;
 }
+
+void closeEditorWindows() { closeAllDialogWindows(); }

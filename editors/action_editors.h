@@ -7,3 +7,5 @@
 
 // 1 when the author confirmed and the parameters were rewritten, else 0.
 int32_t runActionEditor(ActionNumber action, ParameterList parameters);
+// Closes the windows of an edit that ended before its editor could.
+void closeEditorWindows();

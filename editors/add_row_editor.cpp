@@ -55,8 +55,7 @@ EventOutcome confirm(AddRowDialog& d, ParameterList parameters) {
     return EventOutcome::Stay;
   }
   // The cell values travel as one text; splitting them is the layout's work.
-  writeParameters(parameters, {v.rectangle, v.table, v.cells});
-  return EventOutcome::Confirmed;
+  return writeParameters(parameters, {v.rectangle, v.table, v.cells});
 }
 
 EventOutcome react(AddRowDialog& d, ParameterList parameters, UiControl* source) {

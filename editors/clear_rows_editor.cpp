@@ -41,8 +41,7 @@ EventOutcome confirm(ClearRowsDialog& d, ParameterList parameters) {
     showValidationMessage(d.window, kActionName, message);
     return EventOutcome::Stay;
   }
-  writeParameters(parameters, {rectangle, table});
-  return EventOutcome::Confirmed;
+  return writeParameters(parameters, {rectangle, table});
 }
 
 EventOutcome react(ClearRowsDialog& d, ParameterList parameters, UiControl* source) {

@@ -33,14 +33,12 @@ std::u16string pickRectangle(const std::u16string& currentName) {
   HostString slot = offered;
   int32_t answered = access(kPickRectangleRequest, &slot);
   // Kesto never frees our string: when it put its own reply in the slot,
-  // ours is released here, and the reply (or ours, left in place) below.
+  // ours is released here, and the reply (or ours, left in place) when
+  // this returns, also when converting it runs out of memory.
   if (offered && slot != offered) freeHostString(offered);
-  std::u16string chosen;
-  if (slot) {
-    if (answered) chosen = ansiToUtf16(slot);
-    freeHostString(slot);
-  }
-  return answered ? chosen : std::u16string();
+  OwnedHostString reply(slot);
+  if (!answered || !reply) return {};
+  return ansiToUtf16(reply.get());
 }
 
 NativeWindow dialogOwner() {
@@ -48,13 +46,61 @@ NativeWindow dialogOwner() {
   return active ? active : static_cast<NativeWindow>(hostState.hostWindow);
 }
 
-void writeParameters(ParameterList parameters, std::initializer_list<std::u16string> texts) {
-  int index = 0;
-  for (const std::u16string& text : texts) setHostParam(parameters, index++, text);
+namespace {
+// No action has more parameters than this.
+constexpr size_t kMostParameters = 4;
+}  // namespace
+
+EventOutcome writeParameters(ParameterList parameters, std::initializer_list<std::u16string> texts) {
+  HostString made[kMostParameters] = {};
+  size_t count = texts.size() < kMostParameters ? texts.size() : kMostParameters;
+  bool complete = true;
+  for (size_t i = 0; i < count && complete; ++i) {
+    made[i] = toHostString(texts.begin()[i]);
+    complete = made[i] != nullptr;
+  }
+  if (!complete) {
+    for (HostString text : made) freeHostString(text);
+    return EventOutcome::Abandoned;
+  }
+  for (size_t i = 0; i < count; ++i) {
+    freeHostString(parameters[i]);
+    parameters[i] = made[i];
+  }
+  return EventOutcome::Confirmed;
+}
+
+namespace {
+// The dialog windows of the edit under way, oldest first: an editor's own,
+// and a builder opened over it.
+constexpr int kMostOpenDialogs = 8;
+UiWindow* openDialogs[kMostOpenDialogs] = {};
+int openDialogCount = 0;
+}  // namespace
+
+UiWindow* openDialogWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner) {
+  if (openDialogCount == kMostOpenDialogs) return nullptr;
+  UiWindow* window = uiCreateWindow(title, innerWidth, innerHeight, owner);
+  if (window) openDialogs[openDialogCount++] = window;
+  return window;
+}
+
+void closeDialogWindow(UiWindow* window) {
+  for (int i = openDialogCount; i-- > 0;) {
+    if (openDialogs[i] != window) continue;
+    for (int j = i; j + 1 < openDialogCount; ++j) openDialogs[j] = openDialogs[j + 1];
+    openDialogs[--openDialogCount] = nullptr;
+    break;
+  }
+  uiDestroyWindow(window);
+}
+
+void closeAllDialogWindows() {
+  while (openDialogCount > 0) closeDialogWindow(openDialogs[openDialogCount - 1]);
 }
 
 UiWindow* openEditorWindow(const std::u16string& title, int innerWidth, int innerHeight) {
-  return uiCreateWindow(title, innerWidth, innerHeight, dialogOwner());
+  return openDialogWindow(title, innerWidth, innerHeight, dialogOwner());
 }
 
 void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, const std::u16string& text) {
@@ -171,6 +217,6 @@ int runEventLoop(UiWindow* window, const ButtonRow& buttons, const EventReaction
       outcome = react(event.control);
     }
   }
-  uiDestroyWindow(window);
+  closeDialogWindow(window);
   return outcome == EventOutcome::Confirmed ? 1 : 0;
 }

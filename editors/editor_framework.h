@@ -52,14 +52,30 @@ std::u16string composeActionLine(const std::u16string& actionName, std::initiali
 std::u16string pickRectangle(const std::u16string& currentName);
 // The window active on this thread, or Kesto's main window when none is.
 NativeWindow dialogOwner();
-// Writes the texts as parameters 0, 1, 2, ... in that order.
-void writeParameters(ParameterList parameters, std::initializer_list<std::u16string> texts);
+
+// How a reaction to the author leaves the dialog.
+enum class EventOutcome {
+  Stay,       // keep waiting for the author
+  Confirmed,  // the parameters were written: result 1
+  Abandoned,  // close without writing: result 0
+};
+// Writes the texts as parameters 0, 1, 2, ... in that order, all or none:
+// every host string is made before the first entry is replaced. Confirmed
+// when they were written; Abandoned, with the list as it was, when memory
+// ran out.
+EventOutcome writeParameters(ParameterList parameters, std::initializer_list<std::u16string> texts);
 
 // ---- The dialog ----
 
 // The editor's dialog window, centred, topmost and owned by dialogOwner();
 // null when it cannot be created.
 UiWindow* openEditorWindow(const std::u16string& title, int innerWidth, int innerHeight);
+// Every window an edit opens is opened and closed through these two, so
+// that an edit that ends early (memory running out) leaves none behind.
+UiWindow* openDialogWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner);
+void closeDialogWindow(UiWindow* window);
+// Closes the windows still open, the newest first.
+void closeAllDialogWindows();
 // The warning message box owned by the dialog, titled with the action name.
 void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, const std::u16string& text);
 
@@ -182,11 +198,6 @@ const Choice& selectedChoice(UiControl* dropDown, const Choice (&table)[N]) {
 
 // ---- The event loop ----
 
-enum class EventOutcome {
-  Stay,       // keep waiting for the author
-  Confirmed,  // the parameters were written: result 1
-  Abandoned,  // close without writing: result 0
-};
 using EventReaction = std::function<EventOutcome(UiControl* source)>;
 // Waits for the author until the close box, Cancel, or a reaction that ends
 // the dialog; then destroys the window. Returns 1 when confirmed, else 0.

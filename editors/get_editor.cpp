@@ -180,11 +180,9 @@ EventOutcome confirm(GetDialog& d, ParameterList parameters) {
     return EventOutcome::Stay;
   }
   if (d.mode == kPropertyMode)
-    writeParameters(parameters, {d.rectangle.name, d.control.currentType + u":" + controlIdText(d.control),
-                                 selectedProperty(d), resultVar});
-  else
-    writeParameters(parameters, {d.rectangle.name, kReadModes[d.mode].key, u"", resultVar});
-  return EventOutcome::Confirmed;
+    return writeParameters(parameters, {d.rectangle.name, d.control.currentType + u":" + controlIdText(d.control),
+                                        selectedProperty(d), resultVar});
+  return writeParameters(parameters, {d.rectangle.name, kReadModes[d.mode].key, u"", resultVar});
 }
 
 EventOutcome react(GetDialog& d, ParameterList parameters, UiControl* source) {

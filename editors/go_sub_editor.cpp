@@ -39,8 +39,7 @@ EventOutcome confirm(GoSubDialog& d, ParameterList parameters) {
                           u"Please enter the subroutine name.\r\nExample:  OnSaveComplete  or  UpdateDisplay");
     return EventOutcome::Abandoned;
   }
-  writeParameters(parameters, {name});
-  return EventOutcome::Confirmed;
+  return writeParameters(parameters, {name});
 }
 
 EventOutcome react(GoSubDialog& d, ParameterList parameters, UiControl* source) {

@@ -111,7 +111,7 @@ std::u16string composeGradientText(const std::u16string& type, const std::u16str
 
 std::u16string buildGradient(const std::u16string& current) {
   GradientDialog d;
-  d.window = uiCreateWindow(u"Build Gradient", kInnerWidth, kInnerHeight, uiActiveWindow());
+  d.window = openDialogWindow(u"Build Gradient", kInnerWidth, kInnerHeight, uiActiveWindow());
   if (!d.window) return current;
   buildRows(d);
   recompose(d);
@@ -122,6 +122,6 @@ std::u16string buildGradient(const std::u16string& current) {
     if (event.kind == UiEventKind::CloseBox) break;
     if (react(d, event.control, result)) break;
   }
-  uiDestroyWindow(d.window);
+  closeDialogWindow(d.window);
   return result;
 }

@@ -110,8 +110,7 @@ EventOutcome confirm(ItemsDialog& d, ParameterList parameters) {
     return EventOutcome::Stay;
   }
   // The text goes out as typed, leading and trailing spaces included.
-  writeParameters(parameters, {d.rectangle.name, controlId, operation.word, text});
-  return EventOutcome::Confirmed;
+  return writeParameters(parameters, {d.rectangle.name, controlId, operation.word, text});
 }
 
 EventOutcome react(ItemsDialog& d, ParameterList parameters, UiControl* source) {

@@ -71,8 +71,7 @@ EventOutcome confirm(NavigateDialog& d, ParameterList parameters) {
     return EventOutcome::Stay;
   }
   // The other operations keep whatever the hidden field holds.
-  writeParameters(parameters, {d.rectangle.name, currentOperation(d).word, page});
-  return EventOutcome::Confirmed;
+  return writeParameters(parameters, {d.rectangle.name, currentOperation(d).word, page});
 }
 
 EventOutcome react(NavigateDialog& d, ParameterList parameters, UiControl* source) {

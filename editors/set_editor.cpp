@@ -125,8 +125,7 @@ EventOutcome confirm(SetDialog& d, ParameterList parameters) {
     showValidationMessage(d.window, kActionName, problem);
     return EventOutcome::Stay;
   }
-  writeParameters(parameters, {d.rectangle.name, d.control.currentType + u":" + controlId, property, value});
-  return EventOutcome::Confirmed;
+  return writeParameters(parameters, {d.rectangle.name, d.control.currentType + u":" + controlId, property, value});
 }
 
 EventOutcome react(SetDialog& d, ParameterList parameters, UiControl* source) {

@@ -65,8 +65,7 @@ EventOutcome confirm(VisibilityDialog& d, ParameterList parameters) {
                           u"Please enter the Control ID.\r\nExample:  pnl_detail  or  btn_menu  or  lbl_status");
     return EventOutcome::Abandoned;
   }
-  writeParameters(parameters, {d.rectangle.name, controlId, currentOperation(d).word});
-  return EventOutcome::Confirmed;
+  return writeParameters(parameters, {d.rectangle.name, controlId, currentOperation(d).word});
 }
 
 EventOutcome react(VisibilityDialog& d, ParameterList parameters, UiControl* source) {

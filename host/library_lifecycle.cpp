@@ -10,10 +10,16 @@ void attachHook(void*) {}
 void detachHook(void*) {}
 }  // namespace
 
+// Both run inside the loader's call of the library entry function, which no
+// exception may leave. A table that could not be set up is set up again
+// when the catalogue is first built.
 void libraryAttach(void* instance) {
   hostState.libraryInstance = instance;
   uiRuntimeStart(instance);
-  setUpPropertyCatalogueTable();
+  try {
+    setUpPropertyCatalogueTable();
+  } catch (...) {
+  }
   attachHook(instance);
 }
 

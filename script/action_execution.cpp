@@ -1,5 +1,7 @@
 #include "script/action_execution.h"
 
+#include <cstring>
+
 #include "host/host_strings.h"
 #include "script/action_scripts.h"
 #include "script/data_uri_embedding.h"
@@ -19,6 +21,20 @@ void sendActionScript(const std::u16string& rectangle, ActionNumber action, cons
   const char16_t* script = findActionScript(action, word);
   if (script) sendScriptToRectangle(rectangle, fillScript(script, holes));
 }
+
+// The same with the author's text (a value, an item text, cell values),
+// which may be a whole loaded file, escaped into the hole `textHole` straight
+// from Kesto's host string: it is never held in UTF-16 whole.
+void sendActionScriptAround(const std::u16string& rectangle, ActionNumber action, const std::u16string& word,
+                            char16_t textHole, HostString text, std::initializer_list<ScriptHole> holes) {
+  const char16_t* script = findActionScript(action, word);
+  if (script) sendScriptAroundHostText(rectangle, fillScriptPieces(script, textHole, holes), text);
+}
+
+// A Windows path has at most 32767 UTF-16 units, and no ANSI code page
+// needs more than three bytes for one unit: a longer value names no file.
+constexpr size_t kLongestPathBytes = 3 * 32767;
+bool mayNameFile(HostString value) { return value && strnlen(value, kLongestPathBytes + 1) <= kLongestPathBytes; }
 
 // Sends setProp with the file's content as a data URI; false when the file
 // is not embedded and the value has to go as text. The data URI is written
@@ -40,10 +56,12 @@ void executeSet(ParameterList parameters) {
   std::u16string rectangle = parameter(parameters, 0);
   std::u16string control = normalisedControlId(parameter(parameters, 1));
   std::u16string property = parameter(parameters, 2);
-  std::u16string value = parameter(parameters, 3);
+  HostString value = hostParamText(parameters, 3);
   if (rectangle.empty() || control.empty() || property.empty()) return;
-  if (isFileValuedProperty(property) && sendEmbeddedFile(rectangle, control, property, value)) return;
-  sendActionScript(rectangle, kZuvoSet, {}, {{u'C', control}, {u'P', property}, {u'V', value}});
+  if (isFileValuedProperty(property) && mayNameFile(value) &&
+      sendEmbeddedFile(rectangle, control, property, parameter(parameters, 3)))
+    return;
+  sendActionScriptAround(rectangle, kZuvoSet, {}, u'V', value, {{u'C', control}, {u'P', property}});
 }
 
 // A runtime key gives its own script; any other key names a control whose
@@ -79,23 +97,23 @@ void executeItems(ParameterList parameters) {
   std::u16string rectangle = parameter(parameters, 0);
   std::u16string control = parameter(parameters, 1);
   if (rectangle.empty() || control.empty()) return;
-  std::u16string text = parameter(parameters, 3);
-  sendActionScript(rectangle, kZuvoItems, parameter(parameters, 2), {{u'C', control}, {u'T', text}});
+  sendActionScriptAround(rectangle, kZuvoItems, parameter(parameters, 2), u'T', hostParamText(parameters, 3),
+                         {{u'C', control}});
 }
 
 // No rectangle: the subroutine line goes to Kesto itself, the name unchanged.
 void executeGoSub(ParameterList parameters) {
-  std::u16string name = parameter(parameters, 0);
-  if (name.empty()) return;
-  runHostScript(fillScript(findActionScript(kZuvoGoSub, {}), {{u'S', name, HoleFill::verbatim}}));
+  HostString name = hostParamText(parameters, 0);
+  if (hostTextIsEmpty(name)) return;
+  runHostScriptAroundHostText(fillScriptPieces(findActionScript(kZuvoGoSub, {}), u'S', {}), name);
 }
 
 void executeAddRow(ParameterList parameters) {
   std::u16string rectangle = parameter(parameters, 0);
   std::u16string table = parameter(parameters, 1);
-  std::u16string cells = parameter(parameters, 2);
-  if (rectangle.empty() || table.empty() || cells.empty()) return;
-  sendActionScript(rectangle, kZuvoAddRow, {}, {{u'B', table}, {u'L', cells}});
+  HostString cells = hostParamText(parameters, 2);
+  if (rectangle.empty() || table.empty() || hostTextIsEmpty(cells)) return;
+  sendActionScriptAround(rectangle, kZuvoAddRow, {}, u'L', cells, {{u'B', table}});
 }
 
 void executeClearRows(ParameterList parameters) {

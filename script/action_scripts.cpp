@@ -75,7 +75,7 @@ const ScriptHole* holeNamed(char16_t name, std::initializer_list<ScriptHole> hol
 
 void appendHole(std::u16string& out, const ScriptHole& hole) {
   if (hole.fill == HoleFill::escaped)
-    out += escapeScriptString(std::u16string(hole.value));
+    appendEscapedScriptText(hole.value, out);
   else
     out += hole.value;
 }
@@ -94,27 +94,35 @@ const char16_t* findActionScript(ActionNumber action, const std::u16string& word
   return nullptr;
 }
 
-SplitScript fillScriptAround(std::u16string_view text, char16_t split, std::initializer_list<ScriptHole> holes) {
-  SplitScript result;
-  std::u16string* out = &result.before;
+std::vector<std::u16string> fillScriptPieces(std::u16string_view text, char16_t split,
+                                             std::initializer_list<ScriptHole> holes) {
+  std::vector<std::u16string> pieces(1);
   for (size_t i = 0; i < text.size(); ++i) {
     if (!isHoleAt(text, i)) {
-      out->push_back(text[i]);
+      pieces.back().push_back(text[i]);
       continue;
     }
     const ScriptHole* hole = holeNamed(text[i + 1], holes);
-    if (text[i + 1] == split && out == &result.before) {
-      out = &result.after;
+    if (text[i + 1] == split) {
+      pieces.emplace_back();
     } else if (hole) {
-      appendHole(*out, *hole);
+      appendHole(pieces.back(), *hole);
     } else {
-      out->append(text.substr(i, 3));
+      pieces.back().append(text.substr(i, 3));
     }
     i += 2;
   }
+  return pieces;
+}
+
+SplitScript fillScriptAround(std::u16string_view text, char16_t split, std::initializer_list<ScriptHole> holes) {
+  std::vector<std::u16string> pieces = fillScriptPieces(text, split, holes);
+  SplitScript result;
+  result.before = std::move(pieces[0]);
+  if (pieces.size() > 1) result.after = std::move(pieces[1]);
   return result;
 }
 
 std::u16string fillScript(std::u16string_view text, std::initializer_list<ScriptHole> holes) {
-  return fillScriptAround(text, 0, holes).before;
+  return std::move(fillScriptPieces(text, 0, holes)[0]);
 }

@@ -4,6 +4,7 @@
 // values; nothing else in a text is special.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/action_table.h"
 
@@ -36,8 +37,14 @@ struct ScriptHole {
 // never scanned for holes again. A hole without a value stays as written.
 std::u16string fillScript(std::u16string_view text, std::initializer_list<ScriptHole> holes);
 
-// The filled text before and after the hole `split`, which the caller fills
-// itself (with text too large to copy around).
+// The filled text cut at every occurrence of the hole `split`, which the
+// caller fills itself (with text too large to copy around): one piece more
+// than the hole occurs.
+std::vector<std::u16string> fillScriptPieces(std::u16string_view text, char16_t split,
+                                             std::initializer_list<ScriptHole> holes);
+
+// The filled text before and after the hole `split`, for a template in
+// which it occurs once.
 struct SplitScript {
   std::u16string before;
   std::u16string after;

@@ -105,9 +105,11 @@ bool embedFileAsDataUri(const std::u16string& path, std::u16string& dataUri) {
   EmbedPlan plan;
   if (!planFileEmbedding(path, 0, plan)) return false;
   size_t bytes = static_cast<size_t>(plan.fileBytes);
+  // Taken before the file's buffer, so that running out of memory here
+  // leaves nothing to release.
+  std::string base64(static_cast<size_t>(base64Length(bytes)), '\0');
   unsigned char* content = readWholeFile(path, bytes);
   if (!content) return false;
-  std::string base64(static_cast<size_t>(base64Length(bytes)), '\0');
   base64Encode(content, bytes, base64.data());
   fileBufferFree(content);
   dataUri = dataUriHead(plan.mimeType);
@@ -118,14 +120,14 @@ bool embedFileAsDataUri(const std::u16string& path, std::u16string& dataUri) {
 HostString embedFileIntoHostString(const std::u16string& before, const std::u16string& path,
                                    const std::u16string& after) {
   EmbedPlan plan;
-  if (!planFileEmbedding(path, before.size() + after.size(), plan)) return nullptr;
+  if (!planFileEmbedding(path, before.size() + after.size(), plan) || plan.dataUriBytes > SIZE_MAX) return nullptr;
+  std::u16string head = dataUriHead(plan.mimeType);  // before the file and the block are held
   FileHandle file = openFileForReading(path);
   if (!file) return nullptr;
   char* middle = nullptr;
   HostString line = toHostStringAround(before, static_cast<size_t>(plan.dataUriBytes), after, &middle);
   bool complete = false;
   if (line) {
-    std::u16string head = dataUriHead(plan.mimeType);
     copyAscii(head, middle);
     complete = streamFileAsBase64(file, static_cast<size_t>(plan.fileBytes), middle + head.size());
   }

@@ -3,6 +3,7 @@
 // the page of one rectangle, and the hand-over to Kesto's script processor.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "host/host_api.h"
 #include "script/action_scripts.h"
@@ -19,6 +20,14 @@ int32_t sendScriptToRectangle(const std::u16string& rectangle, const std::u16str
 // Hands one line of Kesto action script to the script processor. Returns 1
 // when it was skipped (no script processor, or an empty line), else 0.
 int32_t runHostScript(const std::u16string& line);
+// Sends a script made of `pieces` with the host string `text`, escaped,
+// between each two of them, composing the command line straight into the
+// host string handed to Kesto: `text` is read piece by piece and never held
+// in UTF-16 whole. Sends nothing when the line cannot be had.
+void sendScriptAroundHostText(const std::u16string& rectangle, std::vector<std::u16string> pieces, HostString text);
+// The same for a line of Kesto action script with `text` inserted as it
+// stands between the pieces.
+void runHostScriptAroundHostText(const std::vector<std::u16string>& pieces, HostString text);
 // True when Kesto registered a script processor, so a line would be taken.
 bool hostTakesScripts();
 // Hands a line already converted to a host string to the script processor

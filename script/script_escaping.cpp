@@ -22,7 +22,12 @@ const char16_t* replacementFor(char16_t c) {
 
 std::u16string escapeScriptString(const std::u16string& text) {
   std::u16string out;
-  out.reserve(text.size());
+  appendEscapedScriptText(text, out);
+  return out;
+}
+
+void appendEscapedScriptText(std::u16string_view text, std::u16string& out) {
+  out.reserve(out.size() + text.size());
   for (char16_t c : text) {
     const char16_t* replacement = replacementFor(c);
     if (replacement)
@@ -30,5 +35,4 @@ std::u16string escapeScriptString(const std::u16string& text) {
     else
       out.push_back(c);
   }
-  return out;
 }

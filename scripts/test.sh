@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds both trees and the fuzz
 # tree, then the native suite, each fuzz target for a bounded number of runs,
-# the win32 suite under Wine and the browser tests.
+# the win32 suite under Wine (beside the native suite built with sanitizers,
+# scripts/sanitizer-tests.sh) and the browser tests.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -16,6 +17,11 @@ echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$(nproc)" || status=1
 echo "== fuzz targets, a bounded number of runs each"
 ctest --test-dir build/fuzz --output-on-failure -j "$(nproc)" || status=1
+# The sanitizer tree builds and runs its suite while the Wine tests, which
+# mostly wait on Wine, take their turns; its report follows theirs.
+./scripts/sanitizer-tests.sh >build/sanitizer-tests.log 2>&1 &
+sanitizer_pid=$!
+trap 'kill "$sanitizer_pid" 2>/dev/null || true' EXIT
 if machine_runs_i386; then
   echo "== win32 tests under Wine"
   ctest --test-dir build/win32 --output-on-failure -j 2 || status=1
@@ -26,6 +32,9 @@ else
   ctest --test-dir build/win32 --output-on-failure -L static || status=1
   ctest --test-dir build/win64 --output-on-failure -j 2 || status=1
 fi
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+wait "$sanitizer_pid" || status=1
+cat build/sanitizer-tests.log
 if [ -x tests/browser/run.sh ]; then
   echo "== browser tests"
   tests/browser/run.sh || status=1

@@ -75,9 +75,9 @@ size_t convertOne(iconv_t cd, const char* in, size_t inBytes, char* out, size_t&
   return outBytes ? inBytes - inLeft : 0;
 }
 
-std::u16string decode932(const char* text) {
-  std::u16string out;
-  size_t length = std::strlen(text);
+bool isLeadByte932(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+void decode932(const char* text, size_t length, std::u16string& out) {
   for (size_t at = 0; at < length;) {
     // A character takes at most two bytes; offer two and keep what one gives.
     char units[4];
@@ -92,7 +92,6 @@ std::u16string decode932(const char* text) {
                                         static_cast<unsigned char>(units[1]) << 8));
     at += used;
   }
-  return out;
 }
 
 // The bytes of one UTF-16 unit in 932, zero-padded; false when the code page
@@ -105,7 +104,9 @@ bool encodeOne932(char16_t unit, char (&bytes)[4]) {
   size_t produced = 2;
   bytes[0] = bytes[1] = bytes[2] = bytes[3] = 0;
   if (convertOne(converter(false), in, 2, bytes, produced) == 0) return false;
-  return decode932(bytes) == std::u16string(1, unit);
+  std::u16string back;
+  decode932(bytes, std::strlen(bytes), back);
+  return back == std::u16string(1, unit);
 }
 
 template <typename Emit>
@@ -143,10 +144,27 @@ bool standinSetAnsiCodePage(unsigned codePage) {
 
 std::u16string ansiToUtf16(const char* text) {
   std::u16string out;
-  if (!text) return out;
-  if (activeCodePage() == 932) return decode932(text);
-  for (const char* p = text; *p; ++p) out.push_back(byteToUnit1252(static_cast<unsigned char>(*p)));
+  if (text) appendAnsiAsUtf16(text, std::char_traits<char>::length(text), out);
   return out;
+}
+
+// One byte is one character in 1252; in 932 a lead byte starts a pair. A
+// trail byte can look like a lead byte, so the walk starts at the front.
+size_t ansiWholeCharacterBytes(const char* text, size_t bytes) {
+  if (activeCodePage() != 932) return bytes;
+  size_t at = 0;
+  while (at < bytes) {
+    size_t length = isLeadByte932(static_cast<unsigned char>(text[at])) ? 2 : 1;
+    if (at + length > bytes) break;
+    at += length;
+  }
+  return at;
+}
+
+void appendAnsiAsUtf16(const char* text, size_t bytes, std::u16string& out) {
+  if (activeCodePage() == 932) return decode932(text, bytes, out);
+  out.reserve(out.size() + bytes);
+  for (size_t i = 0; i < bytes; ++i) out.push_back(byteToUnit1252(static_cast<unsigned char>(text[i])));
 }
 
 size_t ansiLengthOf(const char16_t* text, size_t length) {

@@ -2,6 +2,7 @@
 // file system as Wine maps its Z: drive ("Z:\tmp\a.png" is "/tmp/a.png"),
 // so native runs can embed real files. Buffers are tracked for tests.
 #include "platform/file_access.h"
+#include "platform/standin/allocation_faults.h"
 #include "platform/standin/file_access_standin.h"
 
 #include <sys/stat.h>
@@ -64,6 +65,7 @@ FileHandle openFileForReading(const std::u16string& path) {
   if (!file) return nullptr;
   // Unbuffered, so that a change to the file between reads is seen.
   std::setvbuf(static_cast<FILE*>(file), nullptr, _IONBF, 0);
+  AllocationFaultsPaused books;
   readCounts()[file] = 0;
   reportAccess(file);
   return file;
@@ -71,6 +73,7 @@ FileHandle openFileForReading(const std::u16string& path) {
 
 size_t readFromFile(FileHandle file, void* into, size_t bytes) {
   size_t got = std::fread(into, 1, bytes, static_cast<FILE*>(file));
+  AllocationFaultsPaused books;
   readCounts()[file]++;
   reportAccess(file);
   return got;
@@ -78,13 +81,16 @@ size_t readFromFile(FileHandle file, void* into, size_t bytes) {
 
 void closeFile(FileHandle file) {
   if (!file) return;
+  AllocationFaultsPaused books;
   readCounts().erase(file);
   std::fclose(static_cast<FILE*>(file));
 }
 
 unsigned char* fileBufferAlloc(size_t bytes) {
+  if (allocationMustFail()) return nullptr;
   auto* buffer = static_cast<unsigned char*>(std::calloc(bytes ? bytes : 1, 1));
   if (!buffer) return nullptr;
+  AllocationFaultsPaused books;
   liveBuffers()[buffer] = bytes;
   counters.live++;
   counters.liveBytes += bytes;

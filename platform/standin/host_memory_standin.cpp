@@ -1,6 +1,7 @@
 // Stand-in for the global allocator: ordinary heap blocks, each one recorded
 // so that tests see leaks, double releases and releases of foreign pointers.
 #include "platform/host_memory.h"
+#include "platform/standin/allocation_faults.h"
 
 #include <cstdlib>
 #include <unordered_map>
@@ -14,8 +15,10 @@ HostMemoryStats counters;
 }  // namespace
 
 char* hostBlockAlloc(size_t bytes) {
+  if (allocationMustFail()) return nullptr;
   char* block = static_cast<char*>(std::calloc(bytes ? bytes : 1, 1));
   if (!block) return nullptr;
+  AllocationFaultsPaused books;
   liveBlocks()[block] = bytes;
   counters.allocations++;
   counters.live++;

@@ -58,4 +58,48 @@ void utf16ToAnsi(const char16_t* text, size_t length, char* out, size_t outLengt
   }
 }
 
+namespace {
+// In UTF-8 a piece may end inside a character whose lead byte announces
+// more bytes than the piece still has: that character is left out.
+size_t wholeUtf8Bytes(const char* text, size_t bytes) {
+  size_t continuation = 0;
+  while (continuation < 3 && continuation < bytes && (text[bytes - 1 - continuation] & 0xC0) == 0x80) ++continuation;
+  if (continuation == bytes) return bytes;
+  auto lead = static_cast<unsigned char>(text[bytes - 1 - continuation]);
+  size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  return length > continuation + 1 ? bytes - 1 - continuation : bytes;
+}
+}  // namespace
+
+size_t ansiWholeCharacterBytes(const char* text, size_t bytes) {
+  if (GetACP() == CP_UTF8) return wholeUtf8Bytes(text, bytes);
+  CPINFO info;
+  if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize == 1) return bytes;
+  // A trail byte can look like a lead byte, so the walk starts at the front.
+  bool lead[256] = {};
+  for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i]; i += 2)
+    for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) lead[b] = true;
+  size_t at = 0;
+  while (at < bytes) {
+    size_t length = lead[static_cast<unsigned char>(text[at])] ? 2 : 1;
+    if (at + length > bytes) break;
+    at += length;
+  }
+  return at;
+}
+
+void appendAnsiAsUtf16(const char* text, size_t bytes, std::u16string& out) {
+  while (bytes > 0) {
+    int piece = bytes > (1u << 30) ? static_cast<int>(ansiWholeCharacterBytes(text, 1u << 30))
+                                   : static_cast<int>(bytes);
+    int units = MultiByteToWideChar(CP_ACP, 0, text, piece, nullptr, 0);
+    if (units <= 0) return;
+    size_t at = out.size();
+    out.resize(at + static_cast<size_t>(units));
+    MultiByteToWideChar(CP_ACP, 0, text, piece, reinterpret_cast<wchar_t*>(&out[at]), units);
+    text += piece;
+    bytes -= static_cast<size_t>(piece);
+  }
+}
+
 unsigned activeAnsiCodePage() { return GetACP(); }

@@ -18,9 +18,12 @@ enum Control {
 };
 
 struct GradientTest : ::testing::Test {
-  // Steps run one per wait; each gets the builder's controls.
+  // Steps run one per wait; each gets the builder's controls. What the
+  // controls showed at the last wait is kept by value: the controls go
+  // with the builder's window.
   std::vector<std::function<void(const std::vector<UiControl*>&)>> steps;
   std::vector<UiControl*> seen;
+  std::vector<HeadlessControl> seenStates;
   HeadlessWindow seenWindow;
 
   void SetUp() override {
@@ -28,6 +31,8 @@ struct GradientTest : ::testing::Test {
       const std::vector<UiControl*>& controls = headlessWindow(window).controls;
       ASSERT_EQ(controls.size(), static_cast<size_t>(ControlCount));
       seen = controls;
+      seenStates.clear();
+      for (UiControl* control : controls) seenStates.push_back(headlessControl(control));
       seenWindow = headlessWindow(window);
       if (steps.empty()) return;
       auto step = steps.front();
@@ -41,9 +46,9 @@ struct GradientTest : ::testing::Test {
   void press(Control c) { then([c](auto& k) { headlessClick(k[c]); }); }
   void type(Control c, std::u16string text) { then([c, text](auto& k) { headlessType(k[c], text); }); }
   void choose(int position) { then([position](auto& k) { headlessChoose(k[TypeList], position); }); }
-  std::u16string text(Control c) { return headlessControl(seen[c]).text; }
-  bool shown(Control c) { return headlessControl(seen[c]).visible; }
-  UiColor swatch(Control c) { return headlessControl(seen[c]).color; }
+  std::u16string text(Control c) { return seenStates[c].text; }
+  bool shown(Control c) { return seenStates[c].visible; }
+  UiColor swatch(Control c) { return seenStates[c].color; }
 };
 
 bool sameColor(UiColor a, UiColor b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
@@ -59,7 +64,7 @@ TEST_F(GradientTest, OkAtOnceGivesTheDefaultGradientWhateverTheValue) {
   EXPECT_EQ(text(Color1Field), u"#cc2244");
   EXPECT_TRUE(sameColor(swatch(Color1Swatch), {0xcc, 0x22, 0x44}));
   EXPECT_TRUE(sameColor(swatch(Color2Swatch), {0x22, 0x44, 0xcc}));
-  EXPECT_TRUE(headlessControl(seen[PreviewField]).readOnly);
+  EXPECT_TRUE(seenStates[PreviewField].readOnly);
   EXPECT_TRUE(headlessWindows().empty());  // the builder's window is gone
 }
 

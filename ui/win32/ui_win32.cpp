@@ -63,8 +63,14 @@ UiControl* controlWithId(UiWindow* window, int id) {
   return window->controls[index].get();
 }
 
+// Runs inside the window procedure, which no exception can leave through
+// the system's frames: an event that finds no memory is dropped.
 void record(UiWindow* window, UiEvent event) {
-  window->events.push_back(event);
+  try {
+    window->events.push_back(event);
+  } catch (...) {
+    return;
+  }
   PostMessageW(window->hwnd, kWakeMessage, 0, 0);
 }
 
@@ -427,11 +433,15 @@ bool uiChooseColor(UiWindow* owner, UiColor initial, UiColor& chosen) {
 bool uiChooseOpenFile(UiWindow* owner, const std::u16string& title, const std::u16string& filters, int filterIndex,
                       const std::u16string& proposed, std::u16string& chosen) {
   // The explorer-style dialog needs OLE on this thread; initialise it for
-  // the call only, on Kesto's thread, and balance it.
-  HRESULT ole = OleInitialize(nullptr);
+  // the call only, on Kesto's thread, and balance it however the call ends.
+  struct OleForThisCall {
+    HRESULT started = OleInitialize(nullptr);
+    ~OleForThisCall() {
+      if (SUCCEEDED(started)) OleUninitialize();
+    }
+  } ole;
   HWND focus = GetFocus();
   bool picked = runOpenFileDialog(owner ? owner->hwnd : nullptr, title, filters, filterIndex, proposed, chosen);
   restoreFocus(owner, focus);
-  if (SUCCEEDED(ole)) OleUninitialize();
   return picked;
 }
