@@ -13,7 +13,7 @@ fi
 
 need=()
 for p in cmake g++ make googletest libgtest-dev libbenchmark-dev \
-         g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth python3; do
+         g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 fonts-wine xvfb xauth python3; do
   have "$p" || need+=("$p")
 done
 if [ "${1:-}" = browser ]; then
