@@ -22,7 +22,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 rounds=${1:-5}
-export KESTO_SIM_EXE=${KESTO_SIM_EXE:-$root/build/win32/tools/kesto-sim.exe}
+export KESTO_SIM_EXE=${KESTO_SIM_EXE:-$(source "$root/scripts/lib/windows_tree.sh"; windows_tree)/tools/kesto-sim.exe}
 dir=${BENCH_DIR:-/tmp/zuvo-embed-bench}
 mkdir -p "$dir"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8

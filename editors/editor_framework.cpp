@@ -204,6 +204,7 @@ ButtonRow addButtonRow(UiWindow* window, int y, int okX, int cancelX, int width)
   ButtonRow buttons;
   buttons.ok = uiAddButton(window, u"OK", okX, y, width, kButtonHeight);
   buttons.cancel = uiAddButton(window, u"Cancel", cancelX, y, width, kButtonHeight);
+  uiSetDefaultButton(buttons.ok);
   return buttons;
 }
 

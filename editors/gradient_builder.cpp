@@ -59,6 +59,7 @@ void buildRows(GradientDialog& d) {
   d.preview = uiAddTextField(d.window, u"", 80, 120, 286, kFieldHeight, true);
   d.ok = uiAddButton(d.window, u"OK", 110, 192, 80, kButtonHeight);
   d.cancel = uiAddButton(d.window, u"Cancel", 200, 192, 80, kButtonHeight);
+  uiSetDefaultButton(d.ok);
 }
 
 // The preview follows every change; the angle only matters for linear.

@@ -31,6 +31,10 @@ void uiRuntimeStop();
 // A window with caption, system menu and close box, no resize border and no
 // minimise or maximise box, of the given inner size, centred on the screen,
 // topmost, owned by `owner`. Null when it cannot be created.
+//
+// Sizes and positions, here and for controls, are in pixels of a 96-DPI
+// display; a backend on a display of another DPI scales them. Escape in a
+// window reports its close box.
 UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner);
 // Destroys the window and every control on it.
 void uiDestroyWindow(UiWindow* window);
@@ -44,6 +48,9 @@ UiControl* uiAddTextField(UiWindow* window, const std::u16string& text, int x, i
 // A non-editable drop-down list, empty and with nothing selected.
 UiControl* uiAddDropDown(UiWindow* window, int x, int y, int width, int height);
 UiControl* uiAddButton(UiWindow* window, const std::u16string& caption, int x, int y, int width, int height);
+// Makes the button the window's default: Enter in any of its controls acts
+// as a click on it (except in an open drop-down list, which Enter closes).
+void uiSetDefaultButton(UiControl* button);
 // An area filled with one solid colour.
 UiControl* uiAddSwatch(UiWindow* window, UiColor color, int x, int y, int width, int height);
 

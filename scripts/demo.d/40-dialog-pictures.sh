@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Pictures of the editor dialogs, taken from the real DLL under Wine with
-# kesto-sim edit's `shot` step: docs/dialogs/*.png.
+# kesto-sim edit's `shot` step: docs/dialogs/*.png, at 100 % (96 DPI), and
+# some again at 150 % (144 DPI, `--dpi 144`) as NAME-150.png.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out="$root/docs/dialogs"
 mkdir -p "$out"
 export LANG=C.UTF-8
 
-# name | action line | steps before the picture (";" between steps)
+# name | action line | steps before the picture (";" between steps) | DPI
 pictures=(
   "visibility|ZUVO_Visibility \"Rect1\" \"button:btn_ok\" \"Hide\"|"
   "navigate|ZUVO_Navigate \"Rect1\" \"GoToPage\" \"Results\"|"
@@ -25,6 +26,9 @@ pictures=(
   "gradient-radial|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient...;choose Type: radial"
   "get-property|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Status]\"|"
   "get-key|ZUVO_Get \"Rect1\" \"PAGE\" \"\" \"[PageName]\"|"
+  "set-text-150|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"||144"
+  "get-property-150|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Status]\"||144"
+  "gradient-linear-150|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient...|144"
 )
 
 # One private display for all pictures.
@@ -33,14 +37,17 @@ source "$root/tests/lib/private_display.sh"
 
 echo "== the editor dialogs (real DLL under Wine)"
 for entry in "${pictures[@]}"; do
-  IFS='|' read -r name line steps <<<"$entry"
+  IFS='|' read -r name line steps dpi <<<"$entry"
   picture="$out/$name.png"
   rm -f "$picture"
   { tr ';' '\n' <<<"$steps"; echo "shot $picture"; } |
-    "$root/bin/kesto-sim" edit "$line" >/dev/null 2>&1 || true
+    "$root/bin/kesto-sim" edit "$line" --dpi "${dpi:-96}" >/dev/null 2>&1 || true
   if [ -s "$picture" ]; then
     echo "saved docs/dialogs/$name.png"
   else
     echo "no picture of $name (its editor opened no dialog)"
   fi
 done
+# The 150 % pictures ran in the 144-DPI prefix: let its session end before
+# the display closes.
+WINEPREFIX="$(windows_tree)/wineprefix-dpi144" wineserver -w 2>/dev/null || true

@@ -1,40 +1,10 @@
-// The Win32 backend with real windows. A helper thread acts on the dialog
-// as a person would while this thread waits for events, as an editor does.
-// Without an X display Wine makes no windows; tests/wine/edit_backend.sh
-// runs these under a private one.
-#include <gtest/gtest.h>
-#include <windows.h>
-
+// The Win32 backend with real windows. Without an X display Wine makes no
+// windows; tests/wine/edit_backend.sh runs these under a private one.
 #include <algorithm>
-#include <functional>
-#include <string>
-#include <thread>
 
-#include "ui/ui.h"
+#include "tests/win32/ui_win32_test_support.h"
 
 namespace {
-bool haveDisplay() {
-  static const bool have = [] {
-    UiWindow* probe = uiCreateWindow(u"probe", 10, 10, nullptr);
-    if (probe) uiDestroyWindow(probe);
-    return probe != nullptr;
-  }();
-  return have;
-}
-
-#define REQUIRE_DISPLAY() \
-  if (!haveDisplay()) GTEST_SKIP() << "no display"
-
-// Runs `act` on a second thread while this one waits for the next event.
-UiEvent waitWhile(UiWindow* window, std::function<void()> act) {
-  std::thread actor(std::move(act));
-  UiEvent event = uiWaitEvent(window);
-  actor.join();
-  return event;
-}
-
-HWND hwndOf(UiWindow* window) { return static_cast<HWND>(uiNativeWindow(window)); }
-
 BOOL CALLBACK keepStandardDialog(HWND hwnd, LPARAM out) {
   wchar_t name[16];
   GetClassNameW(hwnd, name, 16);
@@ -53,21 +23,8 @@ HWND waitForStandardDialog(DWORD thread) {
   return nullptr;
 }
 
-std::wstring textOf(HWND hwnd) {
-  wchar_t buffer[512] = {0};
-  SendMessageW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
-  return buffer;
-}
-
 void clickIn(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-RECT frameInParent(HWND control) {
-  RECT frame;
-  GetWindowRect(control, &frame);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&frame), 2);
-  return frame;
 }
 }  // namespace
 
@@ -85,8 +42,9 @@ TEST(UiWin32Window, HasTheDialogFrameExactInnerSizeAndStaysOnTop) {
   EXPECT_EQ(GetWindow(hwnd, GW_OWNER), owner);
   RECT client, frame;
   GetClientRect(hwnd, &client);
-  EXPECT_EQ(client.right, 510);
-  EXPECT_EQ(client.bottom, 316);
+  int dpi = screenDpi();
+  EXPECT_EQ(client.right, MulDiv(510, dpi, 96));
+  EXPECT_EQ(client.bottom, MulDiv(316, dpi, 96));
   GetWindowRect(hwnd, &frame);
   EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 2);
   EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
@@ -96,7 +54,9 @@ TEST(UiWin32Window, HasTheDialogFrameExactInnerSizeAndStaysOnTop) {
   DestroyWindow(owner);
 }
 
-TEST(UiWin32Window, ControlsStandWhereAskedInTheDefaultGuiFont) {
+// At 96 DPI every control stands exactly where the layout puts it; all of
+// them share the dialog's one font (its DPI's tests are in ui_dpi_win32_test).
+TEST(UiWin32Window, ControlsStandWhereAskedInOneDialogFont) {
   REQUIRE_DISPLAY();
   UiWindow* window = uiCreateWindow(u"t", 400, 200, nullptr);
   UiControl* label = uiAddLabel(window, u"Control ID:", 10, 48, 88, 18);
@@ -104,7 +64,6 @@ TEST(UiWin32Window, ControlsStandWhereAskedInTheDefaultGuiFont) {
   UiControl* shown = uiAddTextField(window, u"Rect1", 102, 10, 200, 24, true);
   UiControl* drop = uiAddDropDown(window, 102, 78, 200, 24);
   UiControl* button = uiAddButton(window, u"OK", 200, 160, 90, 28);
-  HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   ASSERT_TRUE(label && field && shown && drop && button);
   HWND dialog = hwndOf(window);
   int expected[][4] = {{10, 48, 88, 18}, {102, 44, 200, 24}, {102, 10, 200, 24}, {102, 78, 200, 24}, {200, 160, 90, 28}};
@@ -115,8 +74,12 @@ TEST(UiWin32Window, ControlsStandWhereAskedInTheDefaultGuiFont) {
     children[count++] = child;
   ASSERT_EQ(count, 5);
   std::sort(children, children + 5, [](HWND a, HWND b) { return GetDlgCtrlID(a) < GetDlgCtrlID(b); });
+  HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(children[0], WM_GETFONT, 0, 0));
+  EXPECT_NE(dialogFont, nullptr);
+  int scale = screenDpi();
   for (int index = 0; index < 5; ++index) {
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(children[index], WM_GETFONT, 0, 0)), guiFont) << index;
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(children[index], WM_GETFONT, 0, 0)), dialogFont) << index;
+    if (scale != 96) continue;  // other DPIs: ui_dpi_win32_test
     RECT frame = frameInParent(children[index]);
     EXPECT_EQ(frame.left, expected[index][0]) << index;
     EXPECT_EQ(frame.top, expected[index][1]) << index;
@@ -127,7 +90,7 @@ TEST(UiWin32Window, ControlsStandWhereAskedInTheDefaultGuiFont) {
   EXPECT_FALSE(IsWindowEnabled(children[2]));  // read-only: a disabled edit
   uiMove(drop, 50, 100, 150, 24);
   RECT moved = frameInParent(children[3]);
-  EXPECT_EQ(moved.bottom - moved.top, 24);
+  EXPECT_EQ(moved.bottom - moved.top, MulDiv(24, scale, 96));
   uiShow(button, false);
   EXPECT_FALSE(uiIsVisible(button));
   uiShow(button, true);

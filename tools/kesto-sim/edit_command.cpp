@@ -1,6 +1,7 @@
 // edit: opens an action's editor as Kesto does when an author edits it, and
 // plays the author from a step file.
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -48,12 +49,14 @@ int commandEdit(const Arguments& arguments) {
   bool stepsFromFile = false;
   Answer startPick{AnswerKind::Same, u""};
   bool activeWindow = false;
+  int dpi = 0;
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::u16string& option = arguments[i];
     if (option == u"--pick" && i + 1 < arguments.size()) startPick = {AnswerKind::Name, arguments[++i]};
     else if (option == u"--pick-same") startPick = {AnswerKind::Same, u""};
     else if (option == u"--pick-cancel") startPick = {AnswerKind::Cancel, u""};
     else if (option == u"--active-window") activeWindow = true;
+    else if (option == u"--dpi" && i + 1 < arguments.size()) dpi = std::atoi(utf16ToUtf8(arguments[++i]).c_str());
     else if (option == u"--steps" && i + 1 < arguments.size()) stepsFromFile = true, stepFile = arguments[++i];
     else return usageError("unknown edit option " + utf16ToUtf8(option));
   }
@@ -61,6 +64,12 @@ int commandEdit(const Arguments& arguments) {
   if (!parseActionLine(arguments[0], line)) return usageError("not an action line: " + utf16ToUtf8(arguments[0]));
   int32_t number = actionNumberFor(line.name);
   if (number < 0) return usageError("no action named " + utf16ToUtf8(line.name));
+
+  std::string dpiError;
+  if (dpi && !useDisplayDpi(dpi, dpiError)) {
+    std::fprintf(stderr, "kesto-sim: %s\n", dpiError.c_str());
+    return 1;
+  }
 
   std::string bytes;
   if (!stepsFromFile) {

@@ -24,5 +24,12 @@ void typeInto(const SeenControl& field, const std::u16string& text);
 void chooseEntry(const SeenControl& dropDown, int position);
 void clickButton(const SeenControl& button);
 void pressCloseBox(const SeenWindow& window);
+// Presses a key in the window's focused control: enter, escape, and in the
+// win32 build also tab, up, down and f4 (opens a drop-down's list). False
+// with a message for a key the build cannot press.
+bool pressKey(const SeenWindow& window, const std::u16string& key, std::string& error);
+// Makes the process DPI-aware and checks that the display runs at `dpi`;
+// false with a message when it cannot (the native build has no display).
+bool useDisplayDpi(int dpi, std::string& error);
 // Writes a PNG picture of the window; false with a message when it cannot.
 bool takeShot(const SeenWindow& window, const std::string& file, std::string& error);

@@ -26,6 +26,7 @@ constexpr StepWord kStepWords[] = {
     {u"file", StepKind::File, 1},         {u"file-cancel", StepKind::FileCancel, 0},
     {u"dump", StepKind::Dump, 0},         {u"shot", StepKind::Shot, 1},
     {u"echo", StepKind::Echo, 1},         {u"random", StepKind::Random, 2},
+    {u"key", StepKind::Key, 1},
 };
 
 std::mutex answerLock;
@@ -270,6 +271,12 @@ bool performOnWindow(const Step& step, const SeenWindow& window) {
     case StepKind::Close:
       pressCloseBox(window);
       return true;
+    case StepKind::Key: {
+      std::string error;
+      if (pressKey(window, step.text, error)) return true;
+      stepFailed(step, error);
+      return false;
+    }
     case StepKind::Shot: {
       std::string error;
       if (!takeShot(window, utf16ToUtf8(step.text), error)) stepFailed(step, error);

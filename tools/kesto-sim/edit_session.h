@@ -31,14 +31,14 @@ struct SeenWindow {
 };
 
 enum class StepKind { Type, Choose, Click, Close, Pick, PickSame, PickCancel, ColorOk, ColorCancel, Color, File,
-                      FileCancel, Dump, Shot, Echo, Random };
+                      FileCancel, Dump, Shot, Echo, Random, Key };
 
 struct Step {
   StepKind kind = StepKind::Dump;
   int line = 0;
   std::u16string target;  // label or caption, without its "#N"
   int occurrence = 1;     // the N of "#N"
-  std::u16string text;    // what is typed, chosen, answered, or the file name
+  std::u16string text;    // what is typed, chosen, answered, the file name, or the key
 };
 
 enum class AnswerKind { Same, Name, Cancel, Ok, Color };

@@ -87,6 +87,10 @@ UiControl* uiAddButton(UiWindow* w, const std::u16string& caption, int x, int y,
   return addControl(w, HeadlessKind::Button, caption, x, y, width, height);
 }
 
+void uiSetDefaultButton(UiControl* button) {
+  if (button) button->window->state.defaultButton = button;
+}
+
 UiControl* uiAddSwatch(UiWindow* w, UiColor color, int x, int y, int width, int height) {
   UiControl* swatch = addControl(w, HeadlessKind::Swatch, u"", x, y, width, height);
   swatch->state.color = color;

@@ -27,6 +27,7 @@ struct HeadlessWindow {
   bool topmost = true;
   std::vector<UiControl*> controls;  // in creation order
   UiControl* focus = nullptr;
+  UiControl* defaultButton = nullptr;  // what Enter clicks
 };
 
 // Every window that is open, oldest first.

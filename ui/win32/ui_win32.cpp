@@ -1,12 +1,20 @@
 // Win32 backend of the UI layer: real top-level windows and standard
 // controls on Kesto's thread. Each window records the notifications its
 // window procedure receives; uiWaitEvent pumps messages until one is there.
+//
+// The editors describe their dialogs in pixels of a 96-DPI display. This
+// backend scales every rectangle by the dialog's DPI (DpiScale) and gives
+// its controls the system's message font made for that DPI, so geometry and
+// text grow together. Its windows, controls and platform dialogs are made
+// inside the library's own activation context (its manifest asks for the
+// themed Common Controls), whatever the host's manifest says.
 #include <windows.h>
 #include <commctrl.h>
 #include <cderr.h>
 #include <commdlg.h>
 #include <ole2.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -15,35 +23,198 @@
 
 enum class ControlKind { Label, TextField, DropDown, Button, Swatch };
 
+// A rectangle in the 96-DPI pixels the editors lay their dialogs out in.
+struct LayoutRect {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
 struct UiControl {
   UiWindow* window = nullptr;
   HWND hwnd = nullptr;
   ControlKind kind = ControlKind::Label;
-  HBRUSH brush = nullptr;  // swatches
+  LayoutRect layout;
+  bool readOnly = false;
+  HBRUSH brush = nullptr;        // swatches
+  int reportedSelection = -1;    // drop-downs: the selection the editor last heard of
+  int selectionAtDrop = -1;      // drop-downs: the selection when the list opened
+  bool dropped = false;          // drop-downs: the list is open
 };
 
 struct UiWindow {
   HWND hwnd = nullptr;
+  int innerWidth = 0, innerHeight = 0;  // 96-DPI pixels
+  int dpi = 96;
   std::vector<std::unique_ptr<UiControl>> controls;  // control IDs from kFirstControlId, in order
   std::deque<UiEvent> events;
   bool settingText = false;  // a text set from code raises no event
   HWND focus = nullptr;      // the control that gets the focus back on activation
+  UiControl* defaultButton = nullptr;
+  HWND tooltip = nullptr;    // made when a text first needs one, after the window is topmost
+  bool tipsStale = false;    // a text, place or visibility changed since the tooltips were made
+  bool tabOrderStale = false;
 };
 
 namespace {
 const wchar_t kWindowClass[] = L"ZuvoCompanionDialog";
 constexpr int kFirstControlId = 100;
+constexpr int kLayoutDpi = 96;
 constexpr UINT kWakeMessage = WM_APP + 1;  // lets GetMessage return after a sent notification
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kDropListHeight = 240;  // the opened list below a drop-down
+constexpr int kDropListHeight = 240;  // the opened list below a drop-down, 96-DPI pixels
+constexpr int kTipWidth = 400;        // longer tooltips wrap, 96-DPI pixels
+constexpr int kHintGapLimit = 4;      // a hint line stands at most this far below its field
+constexpr int kHintLineHeight = 14;   // hint and information lines: one line of text, no taller
 constexpr int kOpenFileBuffer = 32768;
 
 HINSTANCE moduleInstance = nullptr;
 bool classRegistered = false;
 bool commonControlsReady = false;
+HANDLE activationContext = INVALID_HANDLE_VALUE;
+bool activationContextTried = false;
+
+// ---- DPI ----
+
+// Per-monitor DPI functions appeared in later Windows versions; the library
+// looks them up so that it still loads where they are missing.
+struct DpiFunctions {
+  UINT(WINAPI* dpiForWindow)(HWND) = nullptr;
+  UINT(WINAPI* dpiForSystem)() = nullptr;
+  BOOL(WINAPI* parametersForDpi)(UINT, UINT, PVOID, UINT, UINT) = nullptr;
+  BOOL(WINAPI* adjustRectForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
+  HANDLE(WINAPI* threadAwareness)() = nullptr;
+  int(WINAPI* awarenessOf)(HANDLE) = nullptr;
+};
+constexpr int kPerMonitorAware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
+
+template <typename Function>
+void lookUp(HMODULE module, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+const DpiFunctions& dpiFunctions() {
+  static const DpiFunctions functions = [] {
+    DpiFunctions found;
+    HMODULE user = GetModuleHandleW(L"user32.dll");
+    if (!user) return found;
+    lookUp(user, "GetDpiForWindow", found.dpiForWindow);
+    lookUp(user, "GetDpiForSystem", found.dpiForSystem);
+    lookUp(user, "SystemParametersInfoForDpi", found.parametersForDpi);
+    lookUp(user, "AdjustWindowRectExForDpi", found.adjustRectForDpi);
+    lookUp(user, "GetThreadDpiAwarenessContext", found.threadAwareness);
+    lookUp(user, "GetAwarenessFromDpiAwarenessContext", found.awarenessOf);
+    return found;
+  }();
+  return functions;
+}
+
+int usableDpi(int dpi) { return dpi > 0 ? dpi : kLayoutDpi; }
+
+// The DPI the process sees for the whole desktop: the display's when it is
+// DPI-aware, 96 when the system scales its windows for it.
+int systemDpi() {
+  const DpiFunctions& f = dpiFunctions();
+  if (f.dpiForSystem) return usableDpi(static_cast<int>(f.dpiForSystem()));
+  HDC screen = GetDC(nullptr);
+  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kLayoutDpi;
+  if (screen) ReleaseDC(nullptr, screen);
+  return usableDpi(dpi);
+}
+
+bool threadIsPerMonitorAware() {
+  const DpiFunctions& f = dpiFunctions();
+  return f.threadAwareness && f.awarenessOf && f.awarenessOf(f.threadAwareness()) == kPerMonitorAware;
+}
+
+// A window's DPI: its monitor's where the thread follows monitors, else the
+// system's.
+int dpiOfWindow(HWND hwnd) {
+  const DpiFunctions& f = dpiFunctions();
+  if (f.dpiForWindow && threadIsPerMonitorAware()) return usableDpi(static_cast<int>(f.dpiForWindow(hwnd)));
+  return systemDpi();
+}
+
+// Pixels of the 96-DPI layout at a dialog's DPI.
+struct DpiScale {
+  int dpi = kLayoutDpi;
+  int operator()(int pixels) const { return MulDiv(pixels, dpi, kLayoutDpi); }
+};
+
+// The frame around an inner size, at a DPI.
+RECT frameAround(int innerWidth, int innerHeight, int dpi) {
+  RECT frame = {0, 0, innerWidth, innerHeight};
+  const DpiFunctions& f = dpiFunctions();
+  if (!f.adjustRectForDpi || !f.adjustRectForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, static_cast<UINT>(dpi)))
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
+  return frame;
+}
+
+// ---- The dialog font: the system's message font, one per DPI ----
+
+struct DpiFont {
+  int dpi;
+  HFONT font;
+};
+std::vector<DpiFont> dialogFonts;  // released at runtime stop
+
+LOGFONTW messageFontFor(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  const DpiFunctions& f = dpiFunctions();
+  if (f.parametersForDpi && f.parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))
+    return metrics.lfMessageFont;
+  LOGFONTW font{};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) font = metrics.lfMessageFont;
+  else GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi());  // both report at the system DPI
+  return font;
+}
+
+HFONT dialogFont(int dpi) {
+  for (const DpiFont& known : dialogFonts)
+    if (known.dpi == dpi) return known.font;
+  LOGFONTW description = messageFontFor(dpi);
+  HFONT font = CreateFontIndirectW(&description);
+  if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  dialogFonts.push_back({dpi, font});
+  return font;
+}
+
+// ---- The library's activation context ----
 
 HINSTANCE instanceHandle() { return moduleInstance ? moduleInstance : GetModuleHandleW(nullptr); }
+
+// Made from the manifest among the module's own resources, at first use.
+HANDLE ownActivationContext() {
+  if (!activationContextTried) {
+    activationContextTried = true;
+    ACTCTXW request{};
+    request.cbSize = sizeof request;
+    request.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.hModule = instanceHandle();
+    request.lpResourceName = MAKEINTRESOURCEW(2);  // the manifest of a library
+    activationContext = CreateActCtxW(&request);
+  }
+  return activationContext;
+}
+
+// Activates the library's context for the lifetime of the scope; without
+// one (no manifest) everything works as before, unthemed.
+struct ActivationScope {
+  ULONG_PTR cookie = 0;
+  bool active = false;
+  ActivationScope() {
+    HANDLE context = ownActivationContext();
+    active = context != INVALID_HANDLE_VALUE && ActivateActCtx(context, &cookie);
+  }
+  ~ActivationScope() {
+    if (active) DeactivateActCtx(0, cookie);
+  }
+  ActivationScope(const ActivationScope&) = delete;
+  ActivationScope& operator=(const ActivationScope&) = delete;
+};
+
+// ---- Small helpers ----
 
 const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
@@ -63,6 +234,10 @@ UiControl* controlWithId(UiWindow* window, int id) {
   return window->controls[index].get();
 }
 
+int controlId(const UiControl* control) { return GetDlgCtrlID(control->hwnd); }
+
+bool isShown(const UiControl* control) { return (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+
 // Runs inside the window procedure, which no exception can leave through
 // the system's frames: an event that finds no memory is dropped.
 void record(UiWindow* window, UiEvent event) {
@@ -74,13 +249,231 @@ void record(UiWindow* window, UiEvent event) {
   PostMessageW(window->hwnd, kWakeMessage, 0, 0);
 }
 
-// Which notification counts as the author's action, per kind of control.
-bool isAuthorAction(ControlKind kind, WORD code) {
-  switch (kind) {
-    case ControlKind::TextField: return code == EN_CHANGE;
-    case ControlKind::DropDown: return code == CBN_SELCHANGE;
-    case ControlKind::Button: return code == BN_CLICKED;
-    default: return false;
+int comboSelection(HWND combo) {
+  LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  return selected == CB_ERR ? -1 : static_cast<int>(selected);
+}
+
+// ---- Geometry ----
+
+// A closed drop-down is as high as its selection field; make that field the
+// height the caller asked for (measured back, as the border depends on the
+// theme and the font).
+void setDropDownHeight(HWND combo, int height) {
+  int asked = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT frame;
+    GetWindowRect(combo, &frame);
+    int difference = height - (frame.bottom - frame.top);
+    if (difference == 0 || asked + difference <= 0) return;
+    asked += difference;
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
+  }
+}
+
+// Puts a control where its layout says, at its window's DPI.
+void placeControl(UiControl* control) {
+  DpiScale scale{control->window->dpi};
+  const LayoutRect& at = control->layout;
+  bool dropDown = control->kind == ControlKind::DropDown;
+  int height = scale(at.height) + (dropDown ? scale(kDropListHeight) : 0);
+  MoveWindow(control->hwnd, scale(at.x), scale(at.y), scale(at.width), height, TRUE);
+  if (dropDown) setDropDownHeight(control->hwnd, scale(at.height));
+}
+
+void centreOnScreen(RECT& frame) {
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  frame = {left, top, left + width, top + height};
+}
+
+// Sizes the window for its inner size at its DPI and centres it; measured
+// back once, since the frame's real thickness is the window manager's.
+void sizeAndCentre(UiWindow* window) {
+  DpiScale scale{window->dpi};
+  int width = scale(window->innerWidth), height = scale(window->innerHeight);
+  RECT frame = frameAround(width, height, window->dpi);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    centreOnScreen(frame);
+    SetWindowPos(window->hwnd, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(window->hwnd, &client);
+    int dx = width - client.right, dy = height - client.bottom;
+    if (dx == 0 && dy == 0) return;
+    frame.right += dx;
+    frame.bottom += dy;
+  }
+}
+
+// The window moved to a display of another DPI: take the frame Windows
+// suggests, and lay out every control and the font again for the new DPI.
+void changeDpi(UiWindow* window, int dpi, const RECT* suggested) {
+  window->dpi = usableDpi(dpi);
+  if (suggested)
+    SetWindowPos(window->hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  else
+    sizeAndCentre(window);
+  HFONT font = dialogFont(window->dpi);
+  for (auto& control : window->controls) {
+    SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    placeControl(control.get());
+  }
+  if (window->tooltip) SendMessageW(window->tooltip, TTM_SETMAXTIPWIDTH, 0, DpiScale{window->dpi}(kTipWidth));
+  window->tipsStale = true;
+  InvalidateRect(window->hwnd, nullptr, TRUE);
+}
+
+// Tab and Shift+Tab follow the z-order: put the controls in row order, top
+// to bottom and left to right within a row.
+void orderTabs(UiWindow* window) {
+  std::vector<UiControl*> order;
+  for (auto& control : window->controls) order.push_back(control.get());
+  std::stable_sort(order.begin(), order.end(), [](const UiControl* a, const UiControl* b) {
+    return a->layout.y != b->layout.y ? a->layout.y < b->layout.y : a->layout.x < b->layout.x;
+  });
+  HWND after = HWND_TOP;
+  for (UiControl* control : order) {
+    SetWindowPos(control->hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    after = control->hwnd;
+  }
+  window->tabOrderStale = false;
+}
+
+// ---- Texts that do not fit: ellipsis and tooltip ----
+
+// Whether a control's text fits its room, measured to the end of the last
+// glyph's ink (a glyph's advance may leave space after it that the room need
+// not hold).
+bool textFits(const UiControl* control) {
+  std::u16string text = windowText(control->hwnd);
+  if (text.empty()) return true;
+  RECT client;
+  GetClientRect(control->hwnd, &client);
+  int room = client.right;
+  if (control->kind == ControlKind::TextField) {
+    DWORD margins = static_cast<DWORD>(SendMessageW(control->hwnd, EM_GETMARGINS, 0, 0));
+    room -= LOWORD(margins) + HIWORD(margins);
+  }
+  HDC dc = GetDC(control->hwnd);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control->hwnd, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, wide(text), static_cast<int>(text.size()), &size);
+  ABC last{};
+  if (GetCharABCWidthsW(dc, text.back(), text.back(), &last) && last.abcC > 0) size.cx -= last.abcC;
+  SelectObject(dc, previous);
+  ReleaseDC(control->hwnd, dc);
+  return size.cx <= room;
+}
+
+// A hint line is the one-line text directly under the field it explains.
+bool explains(const UiControl* hint, const UiControl* field) {
+  if (hint->kind != ControlKind::Label) return false;
+  if (field->kind != ControlKind::TextField && field->kind != ControlKind::DropDown) return false;
+  const LayoutRect &h = hint->layout, &f = field->layout;
+  int gap = h.y - (f.y + f.height);
+  return gap >= 0 && gap <= kHintGapLimit && h.x >= f.x && h.x < f.x + f.width;
+}
+
+void appendLine(std::u16string& text, const std::u16string& line) {
+  if (!text.empty()) text += u"\r\n";
+  text += line;
+}
+
+// What the pointer resting on a control shows: a label's or a read-only
+// field's own text when it does not fit, and for a field the text of its
+// hint line when that does not fit.
+std::u16string tipText(UiWindow* window, const UiControl* control) {
+  std::u16string tip;
+  if (!isShown(control)) return tip;
+  bool showsOwnText = control->kind == ControlKind::Label || (control->kind == ControlKind::TextField && control->readOnly);
+  if (showsOwnText && !textFits(control)) tip = windowText(control->hwnd);
+  for (auto& hint : window->controls)
+    if (explains(hint.get(), control) && isShown(hint.get()) && !textFits(hint.get()))
+      appendLine(tip, windowText(hint->hwnd));
+  return tip;
+}
+
+HWND ensureTooltip(UiWindow* window) {
+  if (window->tooltip) return window->tooltip;
+  window->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window->hwnd, nullptr,
+                                    instanceHandle(), nullptr);
+  if (window->tooltip) SendMessageW(window->tooltip, TTM_SETMAXTIPWIDTH, 0, DpiScale{window->dpi}(kTipWidth));
+  return window->tooltip;
+}
+
+void removeTools(HWND tooltip) {
+  for (LRESULT left = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0); left > 0; --left) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool))) return;
+    SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+// Labels and disabled fields take no mouse input of their own: their tool is
+// their rectangle on the dialog. Other controls are tools themselves.
+void addTool(HWND tooltip, UiControl* control, const std::u16string& text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = control->window->hwnd;
+  tool.lpszText = const_cast<wchar_t*>(wide(text));
+  if (control->kind != ControlKind::Label && IsWindowEnabled(control->hwnd)) {
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd);
+  } else {
+    tool.uFlags = TTF_SUBCLASS;
+    tool.uId = static_cast<UINT_PTR>(controlId(control));
+    GetWindowRect(control->hwnd, &tool.rect);
+    MapWindowPoints(nullptr, control->window->hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
+  }
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void refreshTips(UiWindow* window) {
+  window->tipsStale = false;
+  if (window->tooltip) removeTools(window->tooltip);
+  for (auto& control : window->controls) {
+    std::u16string tip = tipText(window, control.get());
+    if (!tip.empty() && ensureTooltip(window)) addTool(window->tooltip, control.get(), tip);
+  }
+}
+
+// ---- Events ----
+
+// A drop-down's selection as the editor last heard of it may differ from
+// the shown one after its open list was closed: cancelling the list brings
+// back the entry chosen before it opened, and reports nothing itself.
+void reportSelectionChange(UiControl* dropDown) {
+  int shown = comboSelection(dropDown->hwnd);
+  if (shown == dropDown->reportedSelection) return;
+  dropDown->reportedSelection = shown;
+  record(dropDown->window, {UiEventKind::Control, dropDown});
+}
+
+void onDropDownNotice(UiControl* dropDown, WORD code) {
+  switch (code) {
+    case CBN_DROPDOWN:
+      dropDown->dropped = true;
+      dropDown->selectionAtDrop = comboSelection(dropDown->hwnd);
+      break;
+    case CBN_SELCHANGE:
+      dropDown->reportedSelection = comboSelection(dropDown->hwnd);
+      record(dropDown->window, {UiEventKind::Control, dropDown});
+      break;
+    case CBN_SELENDCANCEL:
+      if (dropDown->dropped && comboSelection(dropDown->hwnd) != dropDown->selectionAtDrop)
+        SendMessageW(dropDown->hwnd, CB_SETCURSEL, static_cast<WPARAM>(dropDown->selectionAtDrop), 0);
+      reportSelectionChange(dropDown);
+      break;
+    case CBN_CLOSEUP:
+      dropDown->dropped = false;
+      reportSelectionChange(dropDown);
+      break;
+    default:
+      break;
   }
 }
 
@@ -92,8 +485,23 @@ void onCommand(UiWindow* window, WPARAM wParam, LPARAM lParam) {
   }
   UiControl* control = controlWithId(window, id);
   if (!control || reinterpret_cast<HWND>(lParam) != control->hwnd) return;
-  if (control->kind == ControlKind::TextField && window->settingText) return;
-  if (isAuthorAction(control->kind, code)) record(window, {UiEventKind::Control, control});
+  switch (control->kind) {
+    case ControlKind::TextField:
+      if (code == EN_CHANGE && !window->settingText) record(window, {UiEventKind::Control, control});
+      break;
+    case ControlKind::DropDown: onDropDownNotice(control, code); break;
+    case ControlKind::Button:
+      if (code == BN_CLICKED) record(window, {UiEventKind::Control, control});
+      break;
+    default: break;
+  }
+}
+
+// Enter in the dialog's keyboard handling clicks the default button.
+LRESULT defaultButtonId(UiWindow* window) {
+  UiControl* button = window->defaultButton;
+  if (!button || !isShown(button) || !IsWindowEnabled(button->hwnd)) return 0;
+  return MAKELRESULT(controlId(button), DC_HASDEFID);
 }
 
 void paintSwatch(UiWindow* window, const DRAWITEMSTRUCT* item) {
@@ -108,12 +516,17 @@ LRESULT CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
       onCommand(window, wParam, lParam);
       return 0;
+    case DM_GETDEFID:
+      return defaultButtonId(window);
     case WM_CLOSE:  // the close box: the editor decides, the window stays
       record(window, {UiEventKind::CloseBox, nullptr});
       return 0;
     case WM_DRAWITEM:
       paintSwatch(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_DPICHANGED:
+      changeDpi(window, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -131,12 +544,17 @@ LRESULT CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// Class registration and common controls wait for the first window, so
-// that library attach does nothing but record the instance.
+// Class registration and the common controls wait for the first window, so
+// that library attach does nothing but record the instance. The controls
+// library is asked for inside the activation context, which gives its
+// themed version where the manifest is honoured.
 bool ensureRuntime() {
   if (!commonControlsReady) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    HMODULE controls = LoadLibraryW(L"comctl32.dll");  // kept for the process's life
+    BOOL(WINAPI * initialise)(const INITCOMMONCONTROLSEX*) = nullptr;
+    if (controls) lookUp(controls, "InitCommonControlsEx", initialise);
+    INITCOMMONCONTROLSEX wanted{sizeof wanted, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    if (initialise) initialise(&wanted);
     commonControlsReady = true;
   }
   if (!classRegistered) {
@@ -153,44 +571,26 @@ bool ensureRuntime() {
 }
 
 UiControl* addControl(UiWindow* window, ControlKind kind, const wchar_t* className, const std::u16string& text,
-                      DWORD style, DWORD exStyle, int x, int y, int width, int height) {
+                      DWORD style, DWORD exStyle, LayoutRect layout) {
   if (!window) return nullptr;
+  ActivationScope context;
   auto control = std::make_unique<UiControl>();
   control->window = window;
   control->kind = kind;
+  control->layout = layout;
   int id = kFirstControlId + static_cast<int>(window->controls.size());
+  DpiScale scale{window->dpi};
   window->settingText = true;
-  control->hwnd = CreateWindowExW(exStyle, className, wide(text), WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                                  window->hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instanceHandle(),
-                                  nullptr);
+  control->hwnd = CreateWindowExW(exStyle, className, wide(text), WS_CHILD | WS_VISIBLE | style, scale(layout.x),
+                                  scale(layout.y), scale(layout.width), scale(layout.height), window->hwnd,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instanceHandle(), nullptr);
   window->settingText = false;
   if (!control->hwnd) return nullptr;
-  SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont(window->dpi)), FALSE);
+  placeControl(control.get());
+  window->tipsStale = window->tabOrderStale = true;
   window->controls.push_back(std::move(control));
   return window->controls.back().get();
-}
-
-// A closed drop-down is as high as its selection field; make that field the
-// height the caller asked for (measured back, as the border depends on the
-// theme and the font).
-void setDropDownHeight(HWND combo, int height) {
-  int asked = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    RECT frame;
-    GetWindowRect(combo, &frame);
-    int difference = height - (frame.bottom - frame.top);
-    if (difference == 0 || asked + difference <= 0) return;
-    asked += difference;
-    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
-  }
-}
-
-COLORREF colorRef(UiColor color) { return RGB(color.red, color.green, color.blue); }
-
-void centreOnScreen(RECT& frame) {
-  int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  frame = {left, top, left + width, top + height};
 }
 
 // The filter list of the open-file dialog: "|" between the texts becomes
@@ -243,19 +643,26 @@ void uiRuntimeStart(void* instance) { moduleInstance = static_cast<HINSTANCE>(in
 void uiRuntimeStop() {
   if (classRegistered) UnregisterClassW(kWindowClass, instanceHandle());
   classRegistered = false;
+  for (const DpiFont& known : dialogFonts) DeleteObject(known.font);
+  dialogFonts.clear();
+  if (activationContext != INVALID_HANDLE_VALUE) ReleaseActCtx(activationContext);
+  activationContext = INVALID_HANDLE_VALUE;
+  activationContextTried = false;
 }
 
 UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner) {
+  ActivationScope context;
   if (!ensureRuntime()) return nullptr;
-  RECT frame = {0, 0, innerWidth, innerHeight};
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
-  centreOnScreen(frame);
   auto window = std::make_unique<UiWindow>();
-  window->hwnd = CreateWindowExW(kWindowExStyle, kWindowClass, wide(title), kWindowStyle, frame.left, frame.top,
-                                 frame.right - frame.left, frame.bottom - frame.top, static_cast<HWND>(owner),
-                                 nullptr, instanceHandle(), nullptr);
+  window->innerWidth = innerWidth;
+  window->innerHeight = innerHeight;
+  // Made hidden first: a per-monitor DPI is known only once the window is.
+  window->hwnd = CreateWindowExW(kWindowExStyle, kWindowClass, wide(title), kWindowStyle, 0, 0, innerWidth,
+                                 innerHeight, static_cast<HWND>(owner), nullptr, instanceHandle(), nullptr);
   if (!window->hwnd) return nullptr;
   SetWindowLongPtrW(window->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
+  window->dpi = dpiOfWindow(window->hwnd);
+  sizeAndCentre(window.get());
   ShowWindow(window->hwnd, SW_SHOW);
   SetWindowPos(window->hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   return window.release();
@@ -264,6 +671,7 @@ UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerH
 void uiDestroyWindow(UiWindow* window) {
   if (!window) return;
   SetWindowLongPtrW(window->hwnd, GWLP_USERDATA, 0);
+  if (window->tooltip) DestroyWindow(window->tooltip);
   DestroyWindow(window->hwnd);
   for (auto& control : window->controls)
     if (control->brush) DeleteObject(control->brush);
@@ -277,35 +685,44 @@ void uiDestroyWindow(UiWindow* window) {
 NativeWindow uiNativeWindow(UiWindow* window) { return window ? window->hwnd : nullptr; }
 NativeWindow uiActiveWindow() { return GetActiveWindow(); }
 
+// A hint or information line that does not fit ends in an ellipsis (and
+// shows its whole text as a tooltip); other labels are drawn as they come.
 UiControl* uiAddLabel(UiWindow* window, const std::u16string& text, int x, int y, int width, int height) {
-  return addControl(window, ControlKind::Label, L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0, x, y, width, height);
+  DWORD ellipsis = height <= kHintLineHeight ? SS_ENDELLIPSIS : 0;
+  return addControl(window, ControlKind::Label, L"STATIC", text, SS_LEFT | SS_NOPREFIX | ellipsis, 0,
+                    {x, y, width, height});
 }
 
 UiControl* uiAddTextField(UiWindow* window, const std::u16string& text, int x, int y, int width, int height,
                           bool readOnly) {
   DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? WS_DISABLED : 0);
-  UiControl* field = addControl(window, ControlKind::TextField, L"EDIT", text, style, WS_EX_CLIENTEDGE, x, y, width,
-                                height);
-  if (field) SendMessageW(field->hwnd, EM_SETLIMITTEXT, 0, 0);  // as long as the author needs
+  UiControl* field = addControl(window, ControlKind::TextField, L"EDIT", text, style, WS_EX_CLIENTEDGE,
+                                {x, y, width, height});
+  if (!field) return nullptr;
+  field->readOnly = readOnly;
+  SendMessageW(field->hwnd, EM_SETLIMITTEXT, 0, 0);  // as long as the author needs
   return field;
 }
 
 UiControl* uiAddDropDown(UiWindow* window, int x, int y, int width, int height) {
-  UiControl* dropDown = addControl(window, ControlKind::DropDown, L"COMBOBOX", u"",
-                                   WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, x, y, width,
-                                   height + kDropListHeight);
-  if (dropDown) setDropDownHeight(dropDown->hwnd, height);
-  return dropDown;
+  return addControl(window, ControlKind::DropDown, L"COMBOBOX", u"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+                    {x, y, width, height});
 }
 
 UiControl* uiAddButton(UiWindow* window, const std::u16string& caption, int x, int y, int width, int height) {
-  return addControl(window, ControlKind::Button, L"BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON, 0, x, y, width,
-                    height);
+  return addControl(window, ControlKind::Button, L"BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON, 0,
+                    {x, y, width, height});
+}
+
+void uiSetDefaultButton(UiControl* button) {
+  if (!button || button->kind != ControlKind::Button) return;
+  button->window->defaultButton = button;
+  SendMessageW(button->hwnd, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
 UiControl* uiAddSwatch(UiWindow* window, UiColor color, int x, int y, int width, int height) {
-  UiControl* swatch = addControl(window, ControlKind::Swatch, L"STATIC", u"", SS_OWNERDRAW, 0, x, y, width, height);
-  if (swatch) swatch->brush = CreateSolidBrush(colorRef(color));
+  UiControl* swatch = addControl(window, ControlKind::Swatch, L"STATIC", u"", SS_OWNERDRAW, 0, {x, y, width, height});
+  if (swatch) swatch->brush = CreateSolidBrush(RGB(color.red, color.green, color.blue));
   return swatch;
 }
 
@@ -314,6 +731,7 @@ void uiSetText(UiControl* control, const std::u16string& text) {
   control->window->settingText = true;
   SetWindowTextW(control->hwnd, wide(text));
   control->window->settingText = false;
+  control->window->tipsStale = true;
 }
 
 std::u16string uiGetText(UiControl* control) {
@@ -322,18 +740,18 @@ std::u16string uiGetText(UiControl* control) {
 }
 
 void uiShow(UiControl* control, bool visible) {
-  if (control) ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  if (!control) return;
+  ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  control->window->tipsStale = true;
 }
 
-bool uiIsVisible(UiControl* control) {
-  return control && (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-}
+bool uiIsVisible(UiControl* control) { return control && isShown(control); }
 
 void uiMove(UiControl* control, int x, int y, int width, int height) {
   if (!control) return;
-  bool dropDown = control->kind == ControlKind::DropDown;
-  MoveWindow(control->hwnd, x, y, width, dropDown ? height + kDropListHeight : height, TRUE);
-  if (dropDown) setDropDownHeight(control->hwnd, height);
+  control->layout = {x, y, width, height};
+  placeControl(control);
+  control->window->tipsStale = control->window->tabOrderStale = true;
 }
 
 void uiFocus(UiControl* control) {
@@ -345,12 +763,14 @@ void uiFocus(UiControl* control) {
 void uiSetSwatchColor(UiControl* swatch, UiColor color) {
   if (!swatch || swatch->kind != ControlKind::Swatch) return;
   if (swatch->brush) DeleteObject(swatch->brush);
-  swatch->brush = CreateSolidBrush(colorRef(color));
+  swatch->brush = CreateSolidBrush(RGB(color.red, color.green, color.blue));
   InvalidateRect(swatch->hwnd, nullptr, TRUE);
 }
 
 void uiDropClear(UiControl* dropDown) {
-  if (dropDown) SendMessageW(dropDown->hwnd, CB_RESETCONTENT, 0, 0);
+  if (!dropDown) return;
+  SendMessageW(dropDown->hwnd, CB_RESETCONTENT, 0, 0);
+  dropDown->reportedSelection = -1;
 }
 
 void uiDropAppend(UiControl* dropDown, const std::u16string& entry) {
@@ -361,13 +781,10 @@ void uiDropSelect(UiControl* dropDown, int position) {
   if (!dropDown) return;
   bool inRange = position >= 0 && position < uiDropCount(dropDown);
   SendMessageW(dropDown->hwnd, CB_SETCURSEL, static_cast<WPARAM>(inRange ? position : -1), 0);
+  dropDown->reportedSelection = comboSelection(dropDown->hwnd);
 }
 
-int uiDropSelected(UiControl* dropDown) {
-  if (!dropDown) return -1;
-  LRESULT selected = SendMessageW(dropDown->hwnd, CB_GETCURSEL, 0, 0);
-  return selected == CB_ERR ? -1 : static_cast<int>(selected);
-}
+int uiDropSelected(UiControl* dropDown) { return dropDown ? comboSelection(dropDown->hwnd) : -1; }
 
 std::u16string uiDropSelectedText(UiControl* dropDown) { return uiDropEntry(dropDown, uiDropSelected(dropDown)); }
 
@@ -389,6 +806,9 @@ std::u16string uiDropEntry(UiControl* dropDown, int position) {
 
 UiEvent uiWaitEvent(UiWindow* window) {
   if (!window) return {UiEventKind::CloseBox, nullptr};
+  ActivationScope context;
+  if (window->tabOrderStale) orderTabs(window);
+  if (window->tipsStale) refreshTips(window);
   while (window->events.empty()) {
     MSG message;
     BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -407,19 +827,21 @@ UiEvent uiWaitEvent(UiWindow* window) {
 }
 
 void uiWarningBox(UiWindow* owner, const std::u16string& title, const std::u16string& text) {
+  ActivationScope context;
   HWND focus = GetFocus();
   MessageBoxW(owner ? owner->hwnd : nullptr, wide(text), wide(title), MB_ICONWARNING | MB_OK);
   restoreFocus(owner, focus);
 }
 
 bool uiChooseColor(UiWindow* owner, UiColor initial, UiColor& chosen) {
+  ActivationScope context;
   COLORREF custom[16];
   for (COLORREF& slot : custom) slot = RGB(255, 255, 255);
-  custom[0] = colorRef(initial);
+  custom[0] = RGB(initial.red, initial.green, initial.blue);
   CHOOSECOLORW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner ? owner->hwnd : nullptr;
-  dialog.rgbResult = colorRef(initial);
+  dialog.rgbResult = custom[0];
   dialog.lpCustColors = custom;
   dialog.Flags = CC_RGBINIT;
   HWND focus = GetFocus();
@@ -432,6 +854,7 @@ bool uiChooseColor(UiWindow* owner, UiColor initial, UiColor& chosen) {
 
 bool uiChooseOpenFile(UiWindow* owner, const std::u16string& title, const std::u16string& filters, int filterIndex,
                       const std::u16string& proposed, std::u16string& chosen) {
+  ActivationScope context;
   // The explorer-style dialog needs OLE on this thread; initialise it for
   // the call only, on Kesto's thread, and balance it however the call ends.
   struct OleForThisCall {

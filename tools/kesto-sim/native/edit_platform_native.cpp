@@ -176,3 +176,26 @@ bool takeShot(const SeenWindow& window, const std::string& file, std::string& er
   error = "cannot write " + file;
   return false;
 }
+
+// The headless dialogs know their default button and their close box, not a
+// keyboard: Enter clicks the one, Escape presses the other.
+bool pressKey(const SeenWindow& window, const std::u16string& key, std::string& error) {
+  auto* dialog = static_cast<UiWindow*>(window.handle);
+  if (key == u"escape") {
+    headlessCloseBox(dialog);
+    return true;
+  }
+  UiControl* ok = headlessWindow(dialog).defaultButton;
+  if (key == u"enter" && ok) {
+    headlessClick(ok);
+    return true;
+  }
+  error = key == u"enter" ? "the dialog has no default button" : "the native build presses only enter and escape";
+  return false;
+}
+
+bool useDisplayDpi(int dpi, std::string& error) {
+  if (dpi == 96) return true;  // the headless dialogs are laid out at 96 DPI
+  error = "--dpi needs the win32 build (bin/kesto-sim), which runs the dialog under Wine";
+  return false;
+}

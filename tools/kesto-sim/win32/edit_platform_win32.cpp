@@ -20,6 +20,15 @@ constexpr int kColorRedEdit = 706, kColorGreenEdit = 707, kColorBlueEdit = 708;
 constexpr int kFileNameCombo = 1148, kFileNameEdit = 1152;
 constexpr int kMessageText = 0xFFFF;
 const wchar_t kStandardDialogClass[] = L"#32770";
+const wchar_t kTooltipClass[] = L"tooltips_class32";
+const wchar_t kOpenListClass[] = L"ComboLBox";
+
+struct KeyName {
+  const char16_t* name;
+  WPARAM key;
+};
+constexpr KeyName kKeys[] = {{u"enter", VK_RETURN}, {u"escape", VK_ESCAPE}, {u"tab", VK_TAB},
+                             {u"up", VK_UP},        {u"down", VK_DOWN},     {u"f4", VK_F4}};
 
 DWORD kestoThread = 0;
 HWND settleWindow = nullptr;
@@ -87,6 +96,8 @@ bool isAnswered(HWND hwnd) {
 BOOL CALLBACK collectWindow(HWND hwnd, LPARAM data) {
   auto* windows = reinterpret_cast<ThreadWindows*>(data);
   if (hwnd == static_cast<HWND>(kestoMainWindow()) || hwnd == kestoActiveWindow) return TRUE;
+  // A dialog's tooltip and a drop-down's open list are parts of the dialog.
+  if (classOf(hwnd) == kTooltipClass || classOf(hwnd) == kOpenListClass) return TRUE;
   bool standard = classOf(hwnd) == kStandardDialogClass;
   if (standard != windows->standardDialogs) return TRUE;
   // A standard dialog is created hidden and shows itself a moment later;
@@ -439,6 +450,32 @@ void clickButton(const SeenControl& button) {
 }
 
 void pressCloseBox(const SeenWindow& window) { PostMessageW(static_cast<HWND>(window.handle), WM_CLOSE, 0, 0); }
+
+// A key press posted to the focused control, as the keyboard would deliver
+// it; the dialog's own keyboard handling takes it from Kesto's queue.
+bool pressKey(const SeenWindow& window, const std::u16string& key, std::string& error) {
+  for (const KeyName& known : kKeys) {
+    if (key != known.name) continue;
+    HWND focus = focusOfKestoThread();
+    HWND target = focus ? focus : static_cast<HWND>(window.handle);
+    PostMessageW(target, WM_KEYDOWN, known.key, 1);
+    PostMessageW(target, WM_KEYUP, known.key, 0xC0000001);
+    return true;
+  }
+  error = "no key " + utf16ToUtf8(key);
+  return false;
+}
+
+bool useDisplayDpi(int dpi, std::string& error) {
+  SetProcessDPIAware();
+  HDC screen = GetDC(nullptr);
+  int seen = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  if (seen == dpi) return true;
+  error = "the display runs at " + std::to_string(seen) + " DPI, not " + std::to_string(dpi) +
+          " (bin/kesto-sim --dpi arranges a Wine prefix for it)";
+  return false;
+}
 
 bool takeShot(const SeenWindow& window, const std::string& file, std::string& error) {
   HWND hwnd = static_cast<HWND>(window.handle);

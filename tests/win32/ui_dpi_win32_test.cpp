@@ -1,0 +1,447 @@
+// The Win32 backend at the display's DPI, the keyboard in its dialogs, and
+// every editor dialog's texts. tests/wine/edit_dpi.sh runs these in Wine
+// prefixes at 144 and 192 DPI (EXPECT_DPI); the program is DPI-aware, so it
+// sees the display's DPI as Kesto would when it is.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "editors/action_editors.h"
+#include "host/host_strings.h"
+#include "tests/win32/ui_win32_test_support.h"
+
+namespace {
+const bool dpiAware = SetProcessDPIAware() != FALSE;
+
+int expectedDpi() {
+  const char* wanted = std::getenv("EXPECT_DPI");
+  return wanted ? std::atoi(wanted) : 96;
+}
+
+int scaled(int pixels, int dpi = expectedDpi()) { return MulDiv(pixels, dpi, 96); }
+
+// The 96-DPI rectangle scaled to `dpi`, as the control stands, within a pixel.
+void expectScaled(HWND control, int x, int y, int width, int height, int dpi = expectedDpi()) {
+  RECT at = frameInParent(control);
+  EXPECT_NEAR(at.left, scaled(x, dpi), 1);
+  EXPECT_NEAR(at.top, scaled(y, dpi), 1);
+  EXPECT_NEAR(at.right - at.left, scaled(width, dpi), 1);
+  EXPECT_NEAR(at.bottom - at.top, scaled(height, dpi), 1);
+}
+
+std::vector<HWND> childrenById(HWND dialog) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+  std::sort(children.begin(), children.end(), [](HWND a, HWND b) { return GetDlgCtrlID(a) < GetDlgCtrlID(b); });
+  return children;
+}
+
+// The message font Windows uses for dialogs, at `dpi`.
+LOGFONTW messageFont(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  using ForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+  auto forDpi = reinterpret_cast<ForDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+  if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) return metrics.lfMessageFont;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, screenDpi());
+  return metrics.lfMessageFont;
+}
+
+LOGFONTW fontOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+int textWidth(HWND control) {
+  std::wstring text = textOf(control);
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ABC last{};  // to the end of the last glyph's ink
+  if (!text.empty() && GetCharABCWidthsW(dc, text.back(), text.back(), &last) && last.abcC > 0) size.cx -= last.abcC;
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+int clientWidth(HWND control) {
+  RECT client;
+  GetClientRect(control, &client);
+  return client.right;
+}
+
+std::wstring classOf(HWND hwnd) {
+  wchar_t name[64] = {0};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+bool isLabel(HWND control) {
+  return lstrcmpiW(classOf(control).c_str(), L"Static") == 0 &&
+         (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW;
+}
+bool isButton(HWND control) { return lstrcmpiW(classOf(control).c_str(), L"Button") == 0; }
+
+struct Tool {
+  HWND window;
+  UINT_PTR id;
+  RECT rect;
+  std::wstring text;
+};
+
+BOOL CALLBACK keepTooltip(HWND hwnd, LPARAM data) {
+  auto* found = reinterpret_cast<std::pair<HWND, HWND>*>(data);
+  if (classOf(hwnd) == TOOLTIPS_CLASSW && GetWindow(hwnd, GW_OWNER) == found->first) found->second = hwnd;
+  return TRUE;
+}
+
+// The tools of the tooltip the dialog owns (none without one).
+std::vector<Tool> toolsOf(HWND dialog) {
+  std::pair<HWND, HWND> found{dialog, nullptr};
+  EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), keepTooltip, reinterpret_cast<LPARAM>(&found));
+  std::vector<Tool> tools;
+  if (!found.second) return tools;
+  LRESULT count = SendMessageW(found.second, TTM_GETTOOLCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    static wchar_t text[8192];
+    text[0] = 0;
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.lpszText = text;
+    if (!SendMessageW(found.second, TTM_ENUMTOOLSW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tool)))
+      continue;
+    tools.push_back({tool.hwnd, tool.uId, tool.rect, text});
+  }
+  return tools;
+}
+
+// The tooltip text the pointer finds resting on a control: its own tool, or
+// the dialog's tool over its rectangle.
+std::wstring tipOver(HWND dialog, HWND control) {
+  RECT at = frameInParent(control);
+  for (const Tool& tool : toolsOf(dialog)) {
+    if (tool.id == reinterpret_cast<UINT_PTR>(control)) return tool.text;
+    if (tool.id == static_cast<UINT_PTR>(GetDlgCtrlID(control)) && EqualRect(&tool.rect, &at)) return tool.text;
+  }
+  return L"";
+}
+
+// Lets the window apply what it does before it waits (tab order, tooltips).
+void settle(UiWindow* window) {
+  HWND hwnd = hwndOf(window);
+  waitWhile(window, [hwnd] { PostMessageW(hwnd, WM_CLOSE, 0, 0); });
+}
+
+void pressKey(HWND target, WPARAM key) {
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+}  // namespace
+
+TEST(UiWin32Dpi, TheProgramSeesTheDisplaysDpi) {
+  EXPECT_TRUE(dpiAware);
+  EXPECT_EQ(screenDpi(), expectedDpi()) << "run through a Wine prefix at EXPECT_DPI";
+}
+
+TEST(UiWin32Dpi, WindowControlsAndFontScaleWithTheDisplay) {
+  REQUIRE_DISPLAY();
+  UiWindow* window = uiCreateWindow(u"t", 510, 316, nullptr);
+  uiAddLabel(window, u"Control ID:", 10, 48, 88, 18);
+  uiAddTextField(window, u"btn", 102, 44, 200, 24, false);
+  UiControl* drop = uiAddDropDown(window, 102, 78, 400, 24);
+  uiAddButton(window, u"Cancel", 260, 276, 80, 28);
+  HWND dialog = hwndOf(window);
+  RECT client;
+  GetClientRect(dialog, &client);
+  EXPECT_NEAR(client.right, scaled(510), 1);
+  EXPECT_NEAR(client.bottom, scaled(316), 1);
+  std::vector<HWND> controls = childrenById(dialog);
+  ASSERT_EQ(controls.size(), 4u);
+  expectScaled(controls[0], 10, 48, 88, 18);
+  expectScaled(controls[1], 102, 44, 200, 24);
+  expectScaled(controls[2], 102, 78, 400, 24);
+  expectScaled(controls[3], 260, 276, 80, 28);
+  uiMove(drop, 102, 112, 186, 24);
+  expectScaled(controls[2], 102, 112, 186, 24);
+
+  LOGFONTW wanted = messageFont(expectedDpi()), used = fontOf(controls[0]);
+  EXPECT_EQ(used.lfHeight, wanted.lfHeight);
+  EXPECT_EQ(std::wstring(used.lfFaceName), std::wstring(wanted.lfFaceName));
+  uiDestroyWindow(window);
+}
+
+TEST(UiWin32Dpi, ADpiChangeLaysTheDialogOutAgain) {
+  REQUIRE_DISPLAY();
+  UiWindow* window = uiCreateWindow(u"t", 380, 230, nullptr);
+  uiAddLabel(window, u"Color 1:", 14, 50, 60, 18);
+  uiAddTextField(window, u"#cc2244", 80, 46, 120, 24, false);
+  uiAddDropDown(window, 80, 10, 120, 24);
+  uiAddButton(window, u"OK", 110, 192, 80, 28);
+  HWND dialog = hwndOf(window);
+  int newDpi = expectedDpi() == 192 ? 144 : 192;
+  RECT frame, client;
+  GetWindowRect(dialog, &frame);
+  GetClientRect(dialog, &client);
+  // The frame Windows would suggest: the same borders around the new inside.
+  RECT suggested = {frame.left, frame.top,
+                    frame.right + scaled(380, newDpi) - client.right, frame.bottom + scaled(230, newDpi) - client.bottom};
+  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+  GetClientRect(dialog, &client);
+  EXPECT_NEAR(client.right, scaled(380, newDpi), 1);
+  EXPECT_NEAR(client.bottom, scaled(230, newDpi), 1);
+  std::vector<HWND> controls = childrenById(dialog);
+  expectScaled(controls[0], 14, 50, 60, 18, newDpi);
+  expectScaled(controls[1], 80, 46, 120, 24, newDpi);
+  expectScaled(controls[2], 80, 10, 120, 24, newDpi);
+  expectScaled(controls[3], 110, 192, 80, 28, newDpi);
+  for (HWND control : controls) EXPECT_EQ(fontOf(control).lfHeight, messageFont(newDpi).lfHeight);
+  uiDestroyWindow(window);
+}
+
+TEST(UiWin32Dpi, LongHintLinesEndInAnEllipsisAndShowTheirTextOnLineAndField) {
+  REQUIRE_DISPLAY();
+  const std::u16string longHint =
+      u"Type the ID of the control exactly as it appears in the layout; the prefix selects the control type";
+  UiWindow* window = uiCreateWindow(u"t", 510, 200, nullptr);
+  uiAddLabel(window, u"Control ID:", 10, 48, 88, 18);
+  uiAddTextField(window, u"btn_ok", 102, 44, 200, 24, false);
+  uiAddLabel(window, longHint, 102, 70, 400, 14);
+  uiAddLabel(window, u"Short hint", 102, 104, 400, 14);
+  UiControl* preview = uiAddTextField(window, u"", 102, 140, 120, 24, true);
+  uiSetText(preview, u"ZUVO_Set \"Rect1\" \"btn_ok\" \"caption\" \"a value longer than the field\"");
+  settle(window);
+  HWND dialog = hwndOf(window);
+  std::vector<HWND> controls = childrenById(dialog);
+  HWND label = controls[0], field = controls[1], hint = controls[2], shortHint = controls[3], shown = controls[4];
+  EXPECT_LE(textWidth(label), clientWidth(label));
+  EXPECT_GT(textWidth(hint), clientWidth(hint));
+  EXPECT_EQ(GetWindowLongW(hint, GWL_STYLE) & SS_ELLIPSISMASK, SS_ENDELLIPSIS);
+  std::wstring whole(longHint.begin(), longHint.end());
+  EXPECT_EQ(tipOver(dialog, hint), whole);
+  EXPECT_EQ(tipOver(dialog, field), whole);
+  EXPECT_EQ(tipOver(dialog, shortHint), L"");
+  EXPECT_EQ(tipOver(dialog, label), L"");
+  EXPECT_EQ(tipOver(dialog, shown), textOf(shown));
+  uiDestroyWindow(window);
+}
+
+TEST(UiWin32Dpi, ButtonsAreThemedControlsAndOkIsTheDefault) {
+  REQUIRE_DISPLAY();
+  UiWindow* window = uiCreateWindow(u"t", 300, 100, nullptr);
+  UiControl* ok = uiAddButton(window, u"OK", 100, 60, 80, 28);
+  uiAddButton(window, u"Cancel", 200, 60, 80, 28);
+  uiSetDefaultButton(ok);
+  std::vector<HWND> buttons = childrenById(hwndOf(window));
+  SIZE ideal{};
+  EXPECT_TRUE(SendMessageW(buttons[0], BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)))
+      << "the common controls of version 6 answer this";
+  EXPECT_LE(ideal.cx, scaled(80));
+  EXPECT_EQ(GetWindowLongW(buttons[0], GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetWindowLongW(buttons[1], GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+  uiDestroyWindow(window);
+}
+
+TEST(UiWin32Keys, EnterClicksTheDefaultButtonAndEscapeIsTheCloseBox) {
+  REQUIRE_DISPLAY();
+  UiWindow* window = uiCreateWindow(u"t", 300, 100, nullptr);
+  UiControl* field = uiAddTextField(window, u"", 10, 10, 100, 24, false);
+  UiControl* ok = uiAddButton(window, u"OK", 100, 60, 80, 28);
+  UiControl* cancel = uiAddButton(window, u"Cancel", 200, 60, 80, 28);
+  uiSetDefaultButton(ok);
+  uiFocus(field);
+  HWND fieldHwnd = childrenById(hwndOf(window))[0], cancelHwnd = childrenById(hwndOf(window))[2];
+  UiEvent entered = waitWhile(window, [&] { pressKey(fieldHwnd, VK_RETURN); });
+  EXPECT_EQ(entered.kind, UiEventKind::Control);
+  EXPECT_EQ(entered.control, ok);
+  uiFocus(cancel);
+  UiEvent onCancel = waitWhile(window, [&] { pressKey(cancelHwnd, VK_RETURN); });
+  EXPECT_EQ(onCancel.control, ok) << "Enter in any control is OK";
+  UiEvent escaped = waitWhile(window, [&] { pressKey(fieldHwnd, VK_ESCAPE); });
+  EXPECT_EQ(escaped.kind, UiEventKind::CloseBox);
+  uiDestroyWindow(window);
+}
+
+TEST(UiWin32Keys, AnOpenListTakesEnterAndEscapeItselfAndEscapeBringsBackTheEntry) {
+  REQUIRE_DISPLAY();
+  UiWindow* window = uiCreateWindow(u"t", 300, 200, nullptr);
+  UiControl* drop = uiAddDropDown(window, 10, 10, 150, 24);
+  UiControl* ok = uiAddButton(window, u"OK", 100, 160, 80, 28);
+  uiSetDefaultButton(ok);
+  for (const char16_t* entry : {u"zero", u"one", u"two", u"three"}) uiDropAppend(drop, entry);
+  uiDropSelect(drop, 1);
+  uiFocus(drop);
+  HWND combo = childrenById(hwndOf(window))[0];
+  // Arrowing through the open list reports each entry it passes.
+  UiEvent passed = waitWhile(window, [&] {
+    pressKey(combo, VK_F4);
+    pressKey(combo, VK_DOWN);
+  });
+  EXPECT_EQ(passed.control, drop);
+  EXPECT_EQ(uiDropSelected(drop), 2);
+  EXPECT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+  // Escape closes the list, brings back "one" and reports it; the window
+  // stays open.
+  UiEvent back = waitWhile(window, [&] { pressKey(combo, VK_ESCAPE); });
+  EXPECT_EQ(back.kind, UiEventKind::Control);
+  EXPECT_EQ(back.control, drop);
+  EXPECT_EQ(uiDropSelected(drop), 1);
+  EXPECT_FALSE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+  // Enter in the open list only closes it, keeping the entry reached.
+  UiEvent moved = waitWhile(window, [&] {
+    pressKey(combo, VK_F4);
+    pressKey(combo, VK_DOWN);
+  });
+  EXPECT_EQ(moved.control, drop);
+  UiEvent after = waitWhile(window, [&] {
+    pressKey(combo, VK_RETURN);
+    PostMessageW(hwndOf(window), WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(after.kind, UiEventKind::CloseBox) << "Enter in the list clicked nothing";
+  EXPECT_EQ(uiDropSelected(drop), 2);
+  EXPECT_FALSE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+  uiDestroyWindow(window);
+}
+
+TEST(UiWin32Keys, TabMovesThroughTheEnabledVisibleControlsInRowOrder) {
+  REQUIRE_DISPLAY();
+  UiWindow* window = uiCreateWindow(u"t", 400, 200, nullptr);
+  // Made out of row order, as the value area's controls are.
+  uiAddButton(window, u"OK", 100, 160, 80, 28);
+  UiControl* second = uiAddTextField(window, u"", 102, 44, 200, 24, false);
+  uiAddTextField(window, u"Rect1", 102, 10, 200, 24, true);  // read-only: skipped
+  UiControl* first = uiAddButton(window, u"Re-Pick...", 306, 10, 80, 24);
+  UiControl* hidden = uiAddButton(window, u"Browse...", 306, 44, 80, 24);
+  uiAddDropDown(window, 102, 78, 200, 24);
+  uiShow(hidden, false);
+  uiFocus(first);
+  settle(window);
+  std::vector<HWND> byId = childrenById(hwndOf(window));
+  std::vector<HWND> expected = {byId[3], byId[1], byId[5], byId[0]};
+  HWND at = byId[3];
+  for (size_t step = 1; step <= expected.size(); ++step) {
+    at = GetNextDlgTabItem(hwndOf(window), at, FALSE);
+    EXPECT_EQ(at, expected[step % expected.size()]) << "Tab " << step;
+  }
+  EXPECT_EQ(GetNextDlgTabItem(hwndOf(window), byId[3], TRUE), byId[0]) << "Shift+Tab from the first";
+  (void)second;
+  uiDestroyWindow(window);
+}
+
+// ---- Every editor dialog, through the editors themselves ----
+
+namespace {
+struct Inspection {
+  std::vector<std::wstring> problems;
+  int dialogs = 0;
+};
+
+// Every shown label and button text fits its control in the control's own
+// font; a hint or information line that does not fit ends in an ellipsis
+// and shows its whole text as a tooltip.
+void inspectDialog(HWND dialog, Inspection& found) {
+  ++found.dialogs;
+  std::wstring title = textOf(dialog);
+  for (HWND control : childrenById(dialog)) {
+    if (!IsWindowVisible(control) || textOf(control).empty()) continue;
+    std::wstring what = title + L": " + textOf(control);
+    if (isButton(control)) {
+      if (textWidth(control) > clientWidth(control) - scaled(6)) found.problems.push_back(what + L" (button)");
+    } else if (isLabel(control) && textWidth(control) > clientWidth(control)) {
+      RECT at = frameInParent(control);
+      bool hintLine = at.bottom - at.top <= scaled(14) + 1;
+      bool ellipsis = (GetWindowLongW(control, GWL_STYLE) & SS_ELLIPSISMASK) == SS_ENDELLIPSIS;
+      if (!hintLine || !ellipsis || tipOver(dialog, control) != textOf(control)) found.problems.push_back(what);
+    }
+  }
+}
+
+BOOL CALLBACK keepDialog(HWND hwnd, LPARAM data) {
+  auto* dialogs = reinterpret_cast<std::vector<HWND>*>(data);
+  if (classOf(hwnd) == L"ZuvoCompanionDialog" && IsWindowVisible(hwnd)) dialogs->push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> dialogsOf(DWORD thread) {
+  std::vector<HWND> dialogs;
+  EnumThreadWindows(thread, keepDialog, reinterpret_cast<LPARAM>(&dialogs));
+  return dialogs;
+}
+
+// Waits until the editor's thread shows `count` dialogs and has run dry.
+std::vector<HWND> waitForDialogs(DWORD thread, size_t count) {
+  for (int tries = 0; tries < 500; ++tries) {
+    std::vector<HWND> dialogs = dialogsOf(thread);
+    if (dialogs.size() >= count) {
+      Sleep(100);
+      return dialogsOf(thread);
+    }
+    Sleep(10);
+  }
+  return {};
+}
+
+HWND buttonCalled(HWND dialog, const wchar_t* caption) {
+  for (HWND control : childrenById(dialog))
+    if (isButton(control) && IsWindowVisible(control) && textOf(control) == caption) return control;
+  return nullptr;
+}
+
+void clickButton(HWND button) {
+  PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+// Opens the editor of `action` over `parameters` (the rectangle stored, as
+// no pick request is answered here), inspects its dialog (and the gradient
+// builder's when `gradient`), then closes everything.
+void inspectEditor(ActionNumber action, std::vector<std::u16string> parameters, bool gradient, Inspection& found) {
+  std::vector<HostString> list;
+  for (const std::u16string& text : parameters) list.push_back(toHostString(text));
+  DWORD thread = GetCurrentThreadId();
+  std::thread person([&] {
+    std::vector<HWND> dialogs = waitForDialogs(thread, 1);
+    if (dialogs.empty()) return;
+    inspectDialog(dialogs[0], found);
+    if (gradient) {
+      if (HWND button = buttonCalled(dialogs[0], L"Gradient...")) clickButton(button);
+      std::vector<HWND> both = waitForDialogs(thread, 2);
+      for (HWND dialog : both)
+        if (dialog != dialogs[0]) {
+          inspectDialog(dialog, found);
+          PostMessageW(dialog, WM_CLOSE, 0, 0);
+        }
+      Sleep(100);
+    }
+    PostMessageW(dialogs[0], WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(runActionEditor(action, list.data()), 0);
+  person.join();
+  for (HostString entry : list) freeHostString(entry);
+}
+}  // namespace
+
+TEST(UiWin32Editors, EveryDialogsTextsFitAtTheDisplaysDpi) {
+  REQUIRE_DISPLAY();
+  Inspection found;
+  // The ZUVO_Set dialog with a choice list, with "Browse...", and with the
+  // background buttons (and the gradient builder over it).
+  inspectEditor(kZuvoSet, {u"Rect1", u"checkBox:chk_terms", u"checked", u"true"}, false, found);
+  inspectEditor(kZuvoSet, {u"Rect1", u"mediaPlayer:mp_music", u"filename", u"[PubDir]music.mp3"}, false, found);
+  inspectEditor(kZuvoSet, {u"Rect1", u"button:btn_ok", u"style.background", u"#336699"}, true, found);
+  inspectEditor(kZuvoGet, {u"Rect1", u"label:lbl_status", u"caption", u"[Status]"}, false, found);
+  inspectEditor(kZuvoVisibility, {u"Rect1", u"button:btn_ok", u"Hide"}, false, found);
+  inspectEditor(kZuvoNavigate, {u"Rect1", u"GoToPage", u"Results"}, false, found);
+  inspectEditor(kZuvoItems, {u"Rect1", u"combobox:cbo_color", u"AddItem", u"Red"}, false, found);
+  inspectEditor(kZuvoGoSub, {u"OnSaveComplete"}, false, found);
+  inspectEditor(kZuvoAddRow, {u"Rect1", u"tbl_staff", u"Alice Chen,Engineering"}, false, found);
+  inspectEditor(kZuvoClearRows, {u"Rect1", u"tbl_staff"}, false, found);
+  EXPECT_EQ(found.dialogs, 11);
+  for (const std::wstring& problem : found.problems) ADD_FAILURE() << std::string(problem.begin(), problem.end());
+}
