@@ -33,6 +33,14 @@ mkdir -p "$files" && unzip -q "$zip" -d "$files"
 dll=$files/zuvo_companion.dll
 
 check_equal "no debug sections" "" "$(i686-w64-mingw32-objdump -h "$dll" | grep -o '\.debug[a-z_]*')"
+# Stripping takes only the debug sections: every section the loader maps
+# holds the same bytes as in the DLL the other tests run.
+objdump=i686-w64-mingw32-objdump
+changed=$($objdump -h "$dll" | awk '$2 ~ /^\./ {print $2}' | while read -r section; do
+  cmp -s <($objdump -s -j "$section" "$dll" | tail -n +4) \
+         <($objdump -s -j "$section" "$BUILD_DIR/zuvo_companion.dll" | tail -n +4) || echo "$section"
+done)
+check_equal "the zip's DLL maps the built DLL's sections, byte for byte" "" "$changed"
 check_contains "no link time in the PE header" "Time/Date		Thu Jan  1 00:00:00 1970" \
   "$(i686-w64-mingw32-objdump -p "$dll")"
 check_equal "the version resource's version, as stored" "$(printf 'FileVersion\n%s\nProductVersion\n%s' "$version" "$version")" \
