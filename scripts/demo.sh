@@ -7,6 +7,11 @@ cd "$root"
 ./scripts/setup.sh browser
 ./scripts/build.sh
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
+source scripts/lib/windows_tree.sh
+if ! machine_runs_i386; then
+  echo "== this kernel runs no 32-bit x86 program: the demo runs the x86-64 build"
+  echo "== of the same sources under 64-bit Wine (build/win64)"
+fi
 echo "== kesto-sim info (the real DLL under Wine)"
 bin/kesto-sim info
 if [ -f examples/sample-publication.txt ]; then
