@@ -22,9 +22,12 @@ if ! machine_runs_i386; then
   windows_trees+=(build/win64)
 fi
 # Progress lines are dropped; warnings and errors stay visible.
+# The build's own status decides (grep finding no line to show is no failure).
 build() {
-  cmake --build "$1" -j "$jobs" 2>&1 | grep -v -E '^\[ *[0-9]+%\]|^gmake|Consolidate compiler' || true
-  return "${PIPESTATUS[0]}"
+  local status=0
+  cmake --build "$1" -j "$jobs" 2>&1 | grep -v -E '^\[ *[0-9]+%\]|^gmake|Consolidate compiler' ||
+    status=${PIPESTATUS[0]}
+  return "$status"
 }
 build build/native
 for tree in "${windows_trees[@]}"; do
