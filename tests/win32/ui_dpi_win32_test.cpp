@@ -651,7 +651,8 @@ void inspectEditor(ActionNumber action, std::vector<std::u16string> parameters, 
 // "Browse...", and with the background buttons and the gradient builder.
 void inspectEveryEditor(Inspection& found, DialogCheck inspect) {
   inspectEditor(kZuvoSet, {u"Rect1", u"checkBox:chk_terms", u"checked", u"true"}, false, found, inspect);
-  inspectEditor(kZuvoSet, {u"Rect1", u"mediaPlayer:mp_music", u"filename", u"[PubDir]music.mp3"}, false, found, inspect);
+  inspectEditor(kZuvoSet, {u"Rect1", u"mediaPlayer:mp_music", u"filename", u"[PubDir]music.mp3"}, false, found,
+                inspect);
   inspectEditor(kZuvoSet, {u"Rect1", u"button:btn_ok", u"style.background", u"#336699"}, true, found, inspect);
   inspectEditor(kZuvoGet, {u"Rect1", u"label:lbl_status", u"caption", u"[Status]"}, false, found, inspect);
   inspectEditor(kZuvoVisibility, {u"Rect1", u"button:btn_ok", u"Hide"}, false, found, inspect);

@@ -644,8 +644,9 @@ UiControl* addControl(UiWindow* window, ControlKind kind, const wchar_t* classNa
   int id = kFirstControlId + static_cast<int>(window->controls.size());
   const DpiScale& scale = window->scale;
   window->settingText = true;
-  control->hwnd = CreateWindowExW(exStyle, className, wide(text), WS_CHILD | WS_VISIBLE | style, scale.across(layout.x),
-                                  scale.down(layout.y), scale.across(layout.width), scale.down(layout.height), window->hwnd,
+  control->hwnd = CreateWindowExW(exStyle, className, wide(text), WS_CHILD | WS_VISIBLE | style,
+                                  scale.across(layout.x), scale.down(layout.y), scale.across(layout.width),
+                                  scale.down(layout.height), window->hwnd,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instanceHandle(), nullptr);
   window->settingText = false;
   if (!control->hwnd) return nullptr;
