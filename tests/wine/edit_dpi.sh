@@ -2,6 +2,7 @@
 # The dialogs on displays of 144 and 192 DPI, each in its own Wine prefix:
 # the backend's tests there (window, controls and font scaled, texts that
 # fit or end in an ellipsis with a tooltip, themed buttons, a change of DPI,
+# Tahoma measuring as the design font so the font adds no scale of its own,
 # and every editor's texts at 144), and kesto-sim's dumps of real dialogs, whose geometry must
 # be the 96-DPI layout of the native build scaled (within a pixel).
 set -uo pipefail
