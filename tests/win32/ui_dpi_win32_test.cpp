@@ -535,7 +535,7 @@ void clickButton(HWND button) {
 // no pick request is answered here), inspects its dialog (and the gradient
 // builder's when `gradient`), then closes everything.
 // The shown controls of a dialog in z-order, the order screen readers and
-// the Tab key follow (hidden ones are skipped by both).
+// the Tab key follow.
 std::vector<HWND> shownInZOrder(HWND dialog) {
   std::vector<HWND> shown;
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -605,8 +605,8 @@ void inspectLabels(HWND dialog, Inspection& found) {
       found.problems.push_back(what);
       continue;
     }
-    if (at == 0 || shown[at - 1] != label)
-      found.problems.push_back(what + L" follows " + (at ? textOf(shown[at - 1]) : L"nothing"));
+    HWND before = GetWindow(field, GW_HWNDPREV);  // hidden ones included: not every reader skips them
+    if (before != label) found.problems.push_back(what + L" follows " + (before ? textOf(before) : L"nothing"));
     HWND hint = hintLineOf(shown, field);
     if (hint && std::find(shown.begin() + at, shown.end(), hint) == shown.end())
       found.problems.push_back(what + L": its hint line comes before it");

@@ -385,15 +385,21 @@ int rowTop(const UiWindow* window, const UiControl* control) {
 // name a field by the label just before it: put the controls in row order,
 // top to bottom and left to right within a row, each label in its field's
 // row, so that it comes right before its field and the hint line after.
+// Of controls sharing a place (the value area's field and choice list) the
+// shown one comes first, right after the label.
 void orderTabs(UiWindow* window) {
   struct Placed {
     UiControl* control;
     int row;
+    bool hidden;
   };
   std::vector<Placed> order;
-  for (auto& control : window->controls) order.push_back({control.get(), rowTop(window, control.get())});
+  for (auto& control : window->controls)
+    order.push_back({control.get(), rowTop(window, control.get()), !isShown(control.get())});
   std::stable_sort(order.begin(), order.end(), [](const Placed& a, const Placed& b) {
-    return a.row != b.row ? a.row < b.row : a.control->layout.x < b.control->layout.x;
+    if (a.row != b.row) return a.row < b.row;
+    if (a.control->layout.x != b.control->layout.x) return a.control->layout.x < b.control->layout.x;
+    return !a.hidden && b.hidden;
   });
   HWND after = HWND_TOP;
   for (const Placed& placed : order) {
@@ -806,7 +812,7 @@ std::u16string uiGetText(UiControl* control) {
 void uiShow(UiControl* control, bool visible) {
   if (!control) return;
   ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
-  control->window->tipsStale = true;
+  control->window->tipsStale = control->window->tabOrderStale = true;
 }
 
 bool uiIsVisible(UiControl* control) { return control && isShown(control); }
