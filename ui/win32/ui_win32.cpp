@@ -6,9 +6,9 @@
 // the design font. This backend gives the controls the system's message
 // font made for the dialog's DPI and scales every rectangle by that DPI and
 // by how much larger the font is than the design font (DpiScale), so
-// geometry and text grow together. Its windows, controls and platform dialogs are made
-// inside the library's own activation context (its manifest asks for the
-// themed Common Controls), whatever the host's manifest says.
+// geometry and text grow together. Its windows, controls and platform
+// dialogs are made inside the library's own activation context (its manifest
+// asks for the themed Common Controls), whatever the host's manifest says.
 #include <windows.h>
 #include <commctrl.h>
 #include <cderr.h>
