@@ -52,7 +52,8 @@ void buildRows(GradientDialog& d) {
   uiDropSelect(d.type, 0);
   d.angleLabel = addLabelAt(d.window, u"Angle:", 220, 10, 44);
   d.angle = uiAddTextField(d.window, kDefaultAngle, 268, 10, 50, kFieldHeight, false);
-  d.degLabel = addLabelAt(d.window, u"deg", 322, 10, 20);
+  // "deg" takes 21 pixels in the design font: 24 leave it whole.
+  d.degLabel = addLabelAt(d.window, u"deg", 322, 10, 24);
   d.colors[0] = addColorRow(d.window, 46, u"Color 1:", kDefaultColor1);
   d.colors[1] = addColorRow(d.window, 82, u"Color 2:", kDefaultColor2);
   addLabelAt(d.window, u"Preview:", 14, 120, 60);

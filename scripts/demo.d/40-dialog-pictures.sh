@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Pictures of the editor dialogs, taken from the real DLL under Wine with
 # kesto-sim edit's `shot` step: docs/dialogs/*.png, at 100 % (96 DPI), and
-# some again at 150 % (144 DPI, `--dpi 144`) as NAME-150.png.
+# some again at 150 % (144 DPI, `--dpi 144`) as NAME-150.png, and ZUVO_Set
+# in a message font the size of today's Windows one (`--font`).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out="$root/docs/dialogs"
 mkdir -p "$out"
 export LANG=C.UTF-8
 
-# name | action line | steps before the picture (";" between steps) | DPI
+# name | action line | steps before the picture (";" between steps) | DPI | font
 pictures=(
   "visibility|ZUVO_Visibility \"Rect1\" \"button:btn_ok\" \"Hide\"|"
   "navigate|ZUVO_Navigate \"Rect1\" \"GoToPage\" \"Results\"|"
@@ -29,6 +30,7 @@ pictures=(
   "set-text-150|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"||144"
   "get-property-150|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Status]\"||144"
   "gradient-linear-150|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient...|144"
+  "set-text-dejavu|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"||96|dejavu-condensed"
 )
 
 # One private display for all pictures.
@@ -37,11 +39,11 @@ source "$root/tests/lib/private_display.sh"
 
 echo "== the editor dialogs (real DLL under Wine)"
 for entry in "${pictures[@]}"; do
-  IFS='|' read -r name line steps dpi <<<"$entry"
+  IFS='|' read -r name line steps dpi font <<<"$entry"
   picture="$out/$name.png"
   rm -f "$picture"
   { tr ';' '\n' <<<"$steps"; echo "shot $picture"; } |
-    "$root/bin/kesto-sim" edit "$line" --dpi "${dpi:-96}" >/dev/null 2>&1 || true
+    "$root/bin/kesto-sim" edit "$line" --dpi "${dpi:-96}" --font "${font:-tahoma}" >/dev/null 2>&1 || true
   if [ -s "$picture" ]; then
     echo "saved docs/dialogs/$name.png"
   else
@@ -51,3 +53,4 @@ done
 # The 150 % pictures ran in the 144-DPI prefix: let its session end before
 # the display closes.
 WINEPREFIX="$(windows_tree)/wineprefix-dpi144" wineserver -w 2>/dev/null || true
+WINEPREFIX="$(windows_tree)/wineprefix-dejavu-condensed-dpi96" wineserver -w 2>/dev/null || true

@@ -2,12 +2,13 @@
 // controls on Kesto's thread. Each window records the notifications its
 // window procedure receives; uiWaitEvent pumps messages until one is there.
 //
-// The editors describe their dialogs in pixels of a 96-DPI display. This
-// backend scales every rectangle by the dialog's DPI (DpiScale) and gives
-// its controls the system's message font made for that DPI, so geometry and
-// text grow together. Its windows, controls and platform dialogs are made
-// inside the library's own activation context (its manifest asks for the
-// themed Common Controls), whatever the host's manifest says.
+// The editors describe their dialogs in pixels of a 96-DPI display drawn for
+// the design font. This backend gives the controls the system's message
+// font made for the dialog's DPI and scales every rectangle by that DPI and
+// by how much larger the font is than the design font (DpiScale), so
+// geometry and text grow together. Its windows, controls and platform
+// dialogs are made inside the library's own activation context (its manifest
+// asks for the themed Common Controls), whatever the host's manifest says.
 #include <windows.h>
 #include <commctrl.h>
 #include <cderr.h>
@@ -28,6 +29,25 @@ struct LayoutRect {
   int x = 0, y = 0, width = 0, height = 0;
 };
 
+constexpr int kLayoutDpi = 96;
+// The dialog base units of the design font the layouts were drawn for
+// (Tahoma 8 pt at 96 DPI): average character width and cell height.
+constexpr int kDesignUnitWidth = 6;
+constexpr int kDesignUnitHeight = 13;
+
+// Layout pixels on a dialog, the way dialog templates size themselves:
+// across by the dialog font's average character width, down by its cell
+// height, each relative to the design font, and both by the DPI. The font's
+// units are measured at 96 DPI, so the font and the DPI scale independently
+// and the design font leaves the DPI scale alone.
+struct DpiScale {
+  int dpi = kLayoutDpi;
+  int unitWidth = kDesignUnitWidth;
+  int unitHeight = kDesignUnitHeight;
+  int across(int pixels) const { return MulDiv(pixels, dpi * unitWidth, kLayoutDpi * kDesignUnitWidth); }
+  int down(int pixels) const { return MulDiv(pixels, dpi * unitHeight, kLayoutDpi * kDesignUnitHeight); }
+};
+
 struct UiControl {
   UiWindow* window = nullptr;
   HWND hwnd = nullptr;
@@ -43,7 +63,7 @@ struct UiControl {
 struct UiWindow {
   HWND hwnd = nullptr;
   int innerWidth = 0, innerHeight = 0;  // 96-DPI pixels
-  int dpi = 96;
+  DpiScale scale;                       // its DPI and its font's units
   std::vector<std::unique_ptr<UiControl>> controls;  // control IDs from kFirstControlId, in order
   std::deque<UiEvent> events;
   bool settingText = false;  // a text set from code raises no event
@@ -57,7 +77,6 @@ struct UiWindow {
 namespace {
 const wchar_t kWindowClass[] = L"ZuvoCompanionDialog";
 constexpr int kFirstControlId = 100;
-constexpr int kLayoutDpi = 96;
 constexpr UINT kWakeMessage = WM_APP + 1;  // lets GetMessage return after a sent notification
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -134,12 +153,6 @@ int dpiOfWindow(HWND hwnd) {
   return systemDpi();
 }
 
-// Pixels of the 96-DPI layout at a dialog's DPI.
-struct DpiScale {
-  int dpi = kLayoutDpi;
-  int operator()(int pixels) const { return MulDiv(pixels, dpi, kLayoutDpi); }
-};
-
 // The frame around an inner size, at a DPI.
 RECT frameAround(int innerWidth, int innerHeight, int dpi) {
   RECT frame = {0, 0, innerWidth, innerHeight};
@@ -178,6 +191,28 @@ HFONT dialogFont(int dpi) {
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   dialogFonts.push_back({dpi, font});
   return font;
+}
+
+// The dialog base units of the message font made at its 96-DPI height, as
+// Windows computes them for dialog templates: the average width of the 52
+// letters, rounded, and the cell height. The design font's when the font
+// cannot be measured.
+DpiScale scaleFor(int dpi) {
+  DpiScale scale{dpi};
+  HDC screen = GetDC(nullptr);
+  if (!screen) return scale;
+  HGDIOBJ previous = SelectObject(screen, dialogFont(kLayoutDpi));
+  static const wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  TEXTMETRICW metrics{};
+  SIZE letters{};
+  if (GetTextMetricsW(screen, &metrics) && GetTextExtentPoint32W(screen, kLetters, 52, &letters) &&
+      metrics.tmHeight > 0 && letters.cx >= 52) {
+    scale.unitWidth = (letters.cx / 26 + 1) / 2;
+    scale.unitHeight = metrics.tmHeight;
+  }
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return scale;
 }
 
 // ---- The library's activation context ----
@@ -273,12 +308,12 @@ void setDropDownHeight(HWND combo, int height) {
 
 // Puts a control where its layout says, at its window's DPI.
 void placeControl(UiControl* control) {
-  DpiScale scale{control->window->dpi};
+  const DpiScale& scale = control->window->scale;
   const LayoutRect& at = control->layout;
   bool dropDown = control->kind == ControlKind::DropDown;
-  int height = scale(at.height) + (dropDown ? scale(kDropListHeight) : 0);
-  MoveWindow(control->hwnd, scale(at.x), scale(at.y), scale(at.width), height, TRUE);
-  if (dropDown) setDropDownHeight(control->hwnd, scale(at.height));
+  int height = scale.down(at.height) + (dropDown ? scale.down(kDropListHeight) : 0);
+  MoveWindow(control->hwnd, scale.across(at.x), scale.down(at.y), scale.across(at.width), height, TRUE);
+  if (dropDown) setDropDownHeight(control->hwnd, scale.down(at.height));
 }
 
 void centreOnScreen(RECT& frame) {
@@ -290,9 +325,9 @@ void centreOnScreen(RECT& frame) {
 // Sizes the window for its inner size at its DPI and centres it; measured
 // back once, since the frame's real thickness is the window manager's.
 void sizeAndCentre(UiWindow* window) {
-  DpiScale scale{window->dpi};
-  int width = scale(window->innerWidth), height = scale(window->innerHeight);
-  RECT frame = frameAround(width, height, window->dpi);
+  const DpiScale& scale = window->scale;
+  int width = scale.across(window->innerWidth), height = scale.down(window->innerHeight);
+  RECT frame = frameAround(width, height, scale.dpi);
   for (int attempt = 0; attempt < 2; ++attempt) {
     centreOnScreen(frame);
     SetWindowPos(window->hwnd, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
@@ -309,32 +344,66 @@ void sizeAndCentre(UiWindow* window) {
 // The window moved to a display of another DPI: take the frame Windows
 // suggests, and lay out every control and the font again for the new DPI.
 void changeDpi(UiWindow* window, int dpi, const RECT* suggested) {
-  window->dpi = usableDpi(dpi);
+  window->scale.dpi = usableDpi(dpi);
   if (suggested)
     SetWindowPos(window->hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   else
     sizeAndCentre(window);
-  HFONT font = dialogFont(window->dpi);
+  HFONT font = dialogFont(window->scale.dpi);
   for (auto& control : window->controls) {
     SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     placeControl(control.get());
   }
-  if (window->tooltip) SendMessageW(window->tooltip, TTM_SETMAXTIPWIDTH, 0, DpiScale{window->dpi}(kTipWidth));
+  if (window->tooltip) SendMessageW(window->tooltip, TTM_SETMAXTIPWIDTH, 0, window->scale.across(kTipWidth));
   window->tipsStale = true;
   InvalidateRect(window->hwnd, nullptr, TRUE);
 }
 
-// Tab and Shift+Tab follow the z-order: put the controls in row order, top
-// to bottom and left to right within a row.
+bool takesInput(const UiControl* control) {
+  return control->kind == ControlKind::TextField || control->kind == ControlKind::DropDown;
+}
+
+// Whether a label names the field: it stands left of the field, its top
+// within the field's height (a row's label sits a little lower than its
+// field).
+bool names(const UiControl* label, const UiControl* field) {
+  if (label->kind != ControlKind::Label || !takesInput(field)) return false;
+  const LayoutRect &l = label->layout, &f = field->layout;
+  return l.x + l.width <= f.x && l.y >= f.y && l.y < f.y + f.height;
+}
+
+// The top of the row a control belongs to: its own, except for a label,
+// whose row is that of the field it names.
+int rowTop(const UiWindow* window, const UiControl* control) {
+  for (auto& field : window->controls)
+    if (names(control, field.get())) return field->layout.y;
+  return control->layout.y;
+}
+
+// Tab and Shift+Tab follow the z-order, and so do screen readers, which
+// name a field by the label just before it: put the controls in row order,
+// top to bottom and left to right within a row, each label in its field's
+// row, so that it comes right before its field and the hint line after.
+// Of controls sharing a place (the value area's field and choice list) the
+// shown one comes first, right after the label.
 void orderTabs(UiWindow* window) {
-  std::vector<UiControl*> order;
-  for (auto& control : window->controls) order.push_back(control.get());
-  std::stable_sort(order.begin(), order.end(), [](const UiControl* a, const UiControl* b) {
-    return a->layout.y != b->layout.y ? a->layout.y < b->layout.y : a->layout.x < b->layout.x;
+  struct Placed {
+    UiControl* control;
+    int row;
+    bool hidden;
+  };
+  std::vector<Placed> order;
+  for (auto& control : window->controls)
+    order.push_back({control.get(), rowTop(window, control.get()), !isShown(control.get())});
+  std::stable_sort(order.begin(), order.end(), [](const Placed& a, const Placed& b) {
+    if (a.row != b.row) return a.row < b.row;
+    if (a.control->layout.x != b.control->layout.x) return a.control->layout.x < b.control->layout.x;
+    return !a.hidden && b.hidden;
   });
   HWND after = HWND_TOP;
-  for (UiControl* control : order) {
+  for (const Placed& placed : order) {
+    UiControl* control = placed.control;
     SetWindowPos(control->hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     after = control->hwnd;
   }
@@ -400,7 +469,7 @@ HWND ensureTooltip(UiWindow* window) {
   window->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window->hwnd, nullptr,
                                     instanceHandle(), nullptr);
-  if (window->tooltip) SendMessageW(window->tooltip, TTM_SETMAXTIPWIDTH, 0, DpiScale{window->dpi}(kTipWidth));
+  if (window->tooltip) SendMessageW(window->tooltip, TTM_SETMAXTIPWIDTH, 0, window->scale.across(kTipWidth));
   return window->tooltip;
 }
 
@@ -579,14 +648,15 @@ UiControl* addControl(UiWindow* window, ControlKind kind, const wchar_t* classNa
   control->kind = kind;
   control->layout = layout;
   int id = kFirstControlId + static_cast<int>(window->controls.size());
-  DpiScale scale{window->dpi};
+  const DpiScale& scale = window->scale;
   window->settingText = true;
-  control->hwnd = CreateWindowExW(exStyle, className, wide(text), WS_CHILD | WS_VISIBLE | style, scale(layout.x),
-                                  scale(layout.y), scale(layout.width), scale(layout.height), window->hwnd,
+  control->hwnd = CreateWindowExW(exStyle, className, wide(text), WS_CHILD | WS_VISIBLE | style,
+                                  scale.across(layout.x), scale.down(layout.y), scale.across(layout.width),
+                                  scale.down(layout.height), window->hwnd,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instanceHandle(), nullptr);
   window->settingText = false;
   if (!control->hwnd) return nullptr;
-  SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont(window->dpi)), FALSE);
+  SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont(window->scale.dpi)), FALSE);
   placeControl(control.get());
   window->tipsStale = window->tabOrderStale = true;
   window->controls.push_back(std::move(control));
@@ -661,7 +731,7 @@ UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerH
                                  innerHeight, static_cast<HWND>(owner), nullptr, instanceHandle(), nullptr);
   if (!window->hwnd) return nullptr;
   SetWindowLongPtrW(window->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
-  window->dpi = dpiOfWindow(window->hwnd);
+  window->scale = scaleFor(dpiOfWindow(window->hwnd));
   sizeAndCentre(window.get());
   ShowWindow(window->hwnd, SW_SHOW);
   SetWindowPos(window->hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -742,7 +812,7 @@ std::u16string uiGetText(UiControl* control) {
 void uiShow(UiControl* control, bool visible) {
   if (!control) return;
   ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
-  control->window->tipsStale = true;
+  control->window->tipsStale = control->window->tabOrderStale = true;
 }
 
 bool uiIsVisible(UiControl* control) { return control && isShown(control); }
