@@ -61,16 +61,31 @@ LOGFONTW fontOf(HWND control) {
   return font;
 }
 
+// A control's device context with the control's own font selected, for
+// measuring its text as it is drawn.
+struct ControlFontDc {
+  HWND control;
+  HDC dc;
+  HGDIOBJ previous;
+  explicit ControlFontDc(HWND c)
+      : control(c), dc(GetDC(c)),
+        previous(SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(c, WM_GETFONT, 0, 0)))) {}
+  ~ControlFontDc() {
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+  }
+  ControlFontDc(const ControlFontDc&) = delete;
+  ControlFontDc& operator=(const ControlFontDc&) = delete;
+};
+
 int textWidth(HWND control) {
   std::wstring text = textOf(control);
-  HDC dc = GetDC(control);
-  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  ControlFontDc measure(control);
   SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32W(measure.dc, text.c_str(), static_cast<int>(text.size()), &size);
   ABC last{};  // to the end of the last glyph's ink
-  if (!text.empty() && GetCharABCWidthsW(dc, text.back(), text.back(), &last) && last.abcC > 0) size.cx -= last.abcC;
-  SelectObject(dc, previous);
-  ReleaseDC(control, dc);
+  if (!text.empty() && GetCharABCWidthsW(measure.dc, text.back(), text.back(), &last) && last.abcC > 0)
+    size.cx -= last.abcC;
   return size.cx;
 }
 
@@ -418,12 +433,9 @@ struct Inspection {
 
 // The cell height of the control's own font.
 int cellHeight(HWND control) {
-  HDC dc = GetDC(control);
-  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  ControlFontDc measure(control);
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, previous);
-  ReleaseDC(control, dc);
+  GetTextMetricsW(measure.dc, &metrics);
   return metrics.tmHeight;
 }
 
