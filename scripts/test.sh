@@ -2,7 +2,9 @@
 # Runs every test: installs what is missing, builds both trees and the fuzz
 # tree, then the native suite, each fuzz target for a bounded number of runs,
 # the win32 suite under Wine (beside the native suite built with sanitizers,
-# scripts/sanitizer-tests.sh) and the browser tests.
+# scripts/sanitizer-tests.sh) and the browser tests. Where this machine runs
+# no 32-bit program, the win32 suite's Wine tests run in an emulated machine
+# that does (bin/guest), beside everything else.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -19,7 +21,31 @@ if win32_tests_in_guest; then
 fi
 ./scripts/build.sh fuzz
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# This machine's Wine prefix is made once, before tests run side by side.
+./bin/wine-run cmd /c exit >/dev/null 2>&1 || true
 status=0
+# Where the win32 tree's tests under Wine run in the emulated machine, they
+# run there while the native suites run here; their report comes last. The
+# zip test among the checks of the built files leaves the release zip that
+# the Wine test of its DLL (wine.release_dll) takes.
+guest_pid=
+if win32_tests_in_guest; then
+  echo "== win32 tree: checks of the built files, on this machine"
+  ctest --test-dir build/win32 --output-on-failure -L static || status=1
+  guest_tests() {
+    local result=0
+    # Waits for the image being made above (or makes it, if that failed).
+    ./scripts/guest-image.sh >>build/guest-image.log 2>&1 ||
+      { echo "FAIL: the emulated machine's image could not be made:"; tail -n 30 build/guest-image.log; return 1; }
+    tests/guest/guest.sh || result=1
+    # -FA: the zip's test, which the Wine test of its DLL needs, ran above.
+    ./bin/guest --timeout 2100 \
+      ctest --test-dir build/win32 --output-on-failure -LE static -FA '.*' -j 2 || result=1
+    return $result
+  }
+  guest_tests >build/guest-tests.log 2>&1 &
+  guest_pid=$!
+fi
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$(nproc)" || status=1
 echo "== fuzz targets, a bounded number of runs each"
@@ -28,36 +54,21 @@ ctest --test-dir build/fuzz --output-on-failure -j "$(nproc)" || status=1
 # mostly wait on Wine, take their turns; its report follows theirs.
 ./scripts/sanitizer-tests.sh >build/sanitizer-tests.log 2>&1 &
 sanitizer_pid=$!
-trap 'kill "$sanitizer_pid" $guest_image_pid 2>/dev/null || true' EXIT
+trap 'kill "$sanitizer_pid" $guest_image_pid $guest_pid 2>/dev/null || true' EXIT
 if ! win32_tests_in_guest; then
   echo "== win32 tests under Wine, on this machine"
-  # The Wine prefix is made once, before tests run side by side.
-  ./bin/wine-run cmd /c exit >/dev/null 2>&1 || true
   ctest --test-dir build/win32 --output-on-failure -j 2 || status=1
-else
-  # Where this kernel runs no 32-bit x86 program, 32-bit Wine cannot start
-  # here: the win32 tree's checks of its files run here, its tests under
-  # Wine in the emulated machine (bin/guest), which runs 32-bit programs.
-  # The zip test here leaves the release zip that wine.release_dll checks.
-  echo "== win32 tree: checks of the built files, on this machine"
-  ctest --test-dir build/win32 --output-on-failure -L static || status=1
-  echo "== win32 tree: tests under 32-bit Wine, in the emulated i386 machine (bin/guest)"
-  if wait "$guest_image_pid"; then
-    tests/guest/guest.sh || status=1
-    # -FA: the zip's test, which the Wine test of its DLL needs, ran above.
-    ./bin/guest --timeout 1800 \
-      ctest --test-dir build/win32 --output-on-failure -LE static -FA '.*' -j 2 || status=1
-  else
-    echo "FAIL: the emulated machine's image could not be made:"
-    tail -n 30 build/guest-image.log
-    status=1
-  fi
 fi
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 wait "$sanitizer_pid" || status=1
 cat build/sanitizer-tests.log
 if [ -x tests/browser/run.sh ]; then
-  echo "== browser tests"
+  echo "== browser tests ($(basename "$(windows_tree)") tree's kesto-sim under Wine, on this machine)"
   tests/browser/run.sh || status=1
+fi
+if [ -n "$guest_pid" ]; then
+  echo "== win32 tree: tests under 32-bit Wine, in the emulated i386 machine (bin/guest)"
+  wait "$guest_pid" || status=1
+  cat build/guest-tests.log
 fi
 exit $status
