@@ -44,11 +44,11 @@ if win32_tests_in_guest; then
     (
       result=0
       tests/guest/guest.sh || result=1
-      ./bin/guest --timeout 2100 "${tests[@]}" -R '^wine\.edit_steps$' || result=1
+      ./bin/guest --timeout 2700 "${tests[@]}" -R '^wine\.edit_steps$' || result=1
       exit $result
     ) >build/guest-tests-1.log 2>&1 &
     local first=$!
-    ./bin/guest --timeout 2100 "${tests[@]}" -E '^wine\.edit_steps$' || result=1
+    ./bin/guest --timeout 2700 "${tests[@]}" -E '^wine\.edit_steps$' || result=1
     wait "$first" || result=1
     cat build/guest-tests-1.log
     return $result
