@@ -38,9 +38,10 @@ if win32_tests_in_guest; then
     ./scripts/guest-image.sh >>build/guest-image.log 2>&1 ||
       { echo "FAIL: the emulated machine's image could not be made:"; tail -n 30 build/guest-image.log; return 1; }
     # Two machines, each with a Wine desktop of its own: the step files'
-    # test takes there about as long as all the others together. -FA: the
-    # zip's test, which the Wine test of its DLL needs, ran above.
-    local tests=(ctest --test-dir build/win32 --output-on-failure -LE static -FA '.*')
+    # test takes there about as long as all the others together, and more
+    # than ctest's default limit of 25 minutes a test. -FA: the zip's test,
+    # which the Wine test of its DLL needs, ran above.
+    local tests=(ctest --test-dir build/win32 --output-on-failure -LE static -FA '.*' --timeout 2400)
     (
       result=0
       tests/guest/guest.sh || result=1
