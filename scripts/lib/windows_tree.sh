@@ -27,3 +27,10 @@ windows_tree() {
 windows_tree_arch() {
   cat "$1/wine-arch" 2>/dev/null || echo win32
 }
+
+# True when the win32 tree's tests under Wine run in the emulated i386
+# machine (bin/guest) rather than here: where this kernel runs no 32-bit
+# program, or when WIN32_TESTS_IN_GUEST=1 asks for it on any machine.
+win32_tests_in_guest() {
+  [ "${WIN32_TESTS_IN_GUEST:-0}" = 1 ] || ! machine_runs_i386
+}

@@ -44,8 +44,7 @@ check_contains "the sample publication embeds its logo" \
 
 # A file held open with no sharing by another process is sent as its path.
 printf 'locked' >"$work/locked.txt"
-"$MINGW_PREFIX-gcc" -municode -O1 -o "$work/hold.exe" "$SOURCE_DIR/tests/wine/hold_file_exclusively.c"
-"$SOURCE_DIR/bin/wine-run" "$work/hold.exe" "$(wine_path "$work/locked.txt")" "$(wine_path "$work/ready")" \
+"$SOURCE_DIR/bin/wine-run" "$BUILD_DIR/tests/hold_file_exclusively.exe" "$(wine_path "$work/locked.txt")" "$(wine_path "$work/ready")" \
   "$(wine_path "$work/release")" &
 helper_pid=$!
 for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
