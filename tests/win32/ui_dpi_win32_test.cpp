@@ -543,9 +543,6 @@ void clickButton(HWND button) {
                reinterpret_cast<LPARAM>(button));
 }
 
-// Opens the editor of `action` over `parameters` (the rectangle stored, as
-// no pick request is answered here), inspects its dialog (and the gradient
-// builder's when `gradient`), then closes everything.
 // The shown controls of a dialog in z-order, the order screen readers and
 // the Tab key follow.
 std::vector<HWND> shownInZOrder(HWND dialog) {
@@ -631,6 +628,10 @@ void inspectLabels(HWND dialog, Inspection& found) {
 }
 
 using DialogCheck = void (*)(HWND dialog, Inspection& found);
+
+// Opens the editor of `action` over `parameters` (the rectangle stored, as
+// no pick request is answered here), inspects its dialog with `inspect`
+// (and the gradient builder's when `gradient`), then closes everything.
 void inspectEditor(ActionNumber action, std::vector<std::u16string> parameters, bool gradient, Inspection& found,
                    DialogCheck inspect = inspectDialog) {
   std::vector<HostString> list;
