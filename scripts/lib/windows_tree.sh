@@ -28,6 +28,18 @@ windows_tree_arch() {
   cat "$1/wine-arch" 2>/dev/null || echo win32
 }
 
+# The Wine prefix of TREE that bin/wine-run uses: WINEPREFIX when set;
+# otherwise one per display DPI and message font (WINE_DPI, WINE_FONT),
+# each made on first use and kept.
+wine_prefix() {  # TREE
+  local dpi=${WINE_DPI:-96} font=${WINE_FONT:-tahoma}
+  if [ -n "${WINEPREFIX:-}" ]; then echo "$WINEPREFIX"
+  elif [ "$font" != tahoma ]; then echo "$1/wineprefix-$font-dpi$dpi"
+  elif [ "$dpi" = 96 ]; then echo "$1/wineprefix"
+  else echo "$1/wineprefix-dpi$dpi"
+  fi
+}
+
 # True when the win32 tree's tests under Wine run in the emulated i386
 # machine (bin/guest) rather than here: where this kernel runs no 32-bit
 # program, or when WIN32_TESTS_IN_GUEST=1 asks for it on any machine.

@@ -3,6 +3,8 @@
 # page, prints the same reference and detects types the same way.
 set -uo pipefail
 source "$SOURCE_DIR/tests/lib/check.sh"
+source "$SOURCE_DIR/tests/lib/private_display.sh"
+keep_wine_session
 tool=$BUILD_DIR/tools/zuvo-catalogue.exe
 run() { "$SOURCE_DIR/bin/wine-run" "$tool" "$@"; }
 tab=$'\t'

@@ -22,7 +22,7 @@ dialogs=(
 
 for dpi in 144 192; do
   export WINE_DPI=$dpi
-  prefix=$BUILD_DIR/wineprefix-dpi$dpi
+  keep_wine_session
   # Every editor's texts at 144 DPI, where the scale is not a whole number
   # (at 96 DPI: edit_backend.sh); the backend's own tests at both.
   filter='UiWin32Dpi*:UiWin32Fonts*'
@@ -42,7 +42,7 @@ for dpi in 144 192; do
     check_equal "$line ${steps:+($steps) }at $dpi DPI: the 96-DPI layout scaled" "" \
       "$(python3 "$SOURCE_DIR/tests/lib/scaled_dump.py" "$dpi" <(printf '%s\n' "$native") <(printf '%s\n' "$win32"))"
   done
-  WINEPREFIX=$prefix wineserver -w 2>/dev/null
+  end_wine_session
 done
 unset WINE_DPI
 finish

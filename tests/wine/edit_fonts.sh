@@ -17,6 +17,7 @@ sizes=('96|680x389' '144|1020x583')
 for entry in "${sizes[@]}"; do
   IFS='|' read -r dpi size <<<"$entry"
   export WINE_DPI=$dpi
+  keep_wine_session
   out=$(EXPECT_DPI=$dpi EXPECT_FONT_UNITS=8x16 "$SOURCE_DIR/bin/wine-run" "$BUILD_DIR/tests/zuvo_tests.exe" \
     --gtest_filter='UiWin32Editors*:UiWin32Font*' 2>&1)
   status=$?
@@ -27,7 +28,7 @@ for entry in "${sizes[@]}"; do
   dump=$("$KESTO_SIM" edit 'ZUVO_Set "Rect1" "button:btn_ok" "caption" "Save"' --font "$WINE_FONT" --dpi "$dpi" \
     <<<dump 2>/dev/null | grep '^window')
   check_contains "kesto-sim edit --font at $dpi DPI: the dialog grown with the font" "inner $size" "$dump"
-  WINEPREFIX="$(windows_tree)/wineprefix-$WINE_FONT-dpi$dpi" wineserver -w 2>/dev/null
+  end_wine_session
 done
 unset WINE_DPI WINE_FONT
 finish

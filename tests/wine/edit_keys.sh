@@ -8,6 +8,7 @@ source "$SOURCE_DIR/tests/lib/check.sh"
 source "$SOURCE_DIR/tests/lib/edit_steps.sh"
 source "$SOURCE_DIR/tests/lib/private_display.sh"
 start_private_display
+keep_wine_session
 line='ZUVO_Set "Rect1" "button:btn_ok" "style" "primary"'
 edit() { "$KESTO_SIM" edit "$line" 2>/dev/null; }
 

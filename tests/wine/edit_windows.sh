@@ -4,6 +4,9 @@
 # message owned and answered, and nothing left open when ksEditAction returns.
 set -uo pipefail
 source "$SOURCE_DIR/tests/lib/check.sh"
+source "$SOURCE_DIR/tests/lib/private_display.sh"
+start_private_display
+keep_wine_session
 line='ZUVO_ClearRows "Rect1" "tbl_a"'
 
 out=$(echo dump | "$KESTO_SIM" edit "$line" 2>/dev/null)

@@ -20,6 +20,7 @@ rounds=${RANDOM_AUTHOR_ROUNDS:-2}
 steps=${RANDOM_AUTHOR_STEPS:-40}
 
 start_private_display || { echo "FAIL: no display for Wine"; exit 1; }
+keep_wine_session
 for round in $(seq "$rounds"); do
   for line in "${random_author_lines[@]}"; do
     seed=$((seed + 1))
