@@ -71,36 +71,75 @@ EventOutcome writeParameters(ParameterList parameters, std::initializer_list<std
 }
 
 namespace {
-// The dialog windows of the edit under way, oldest first: an editor's own,
-// and a builder opened over it.
-constexpr int kMostOpenDialogs = 8;
-UiWindow* openDialogs[kMostOpenDialogs] = {};
+// The dialog windows open, oldest first: an editor's own and a builder
+// opened over it, and those of an edit that Kesto started while another
+// edit's dialog was up. Each is tagged with the edit that opened it, so
+// that an edit cleans up only its own.
+struct OpenDialog {
+  UiWindow* window = nullptr;
+  NativeWindow native = nullptr;  // its handle as it was opened
+  UiWindow* under = nullptr;  // the dialog it is modal to, disabled while it is open
+  int edit = 0;               // the nesting depth of the edit that opened it
+};
+constexpr int kMostOpenDialogs = 16;
+OpenDialog openDialogs[kMostOpenDialogs];
 int openDialogCount = 0;
-}  // namespace
+int editDepth = 0;
 
-UiWindow* openDialogWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner) {
-  if (openDialogCount == kMostOpenDialogs) return nullptr;
-  UiWindow* window = uiCreateWindow(title, innerWidth, innerHeight, owner);
-  if (window) openDialogs[openDialogCount++] = window;
-  return window;
+bool isOpen(const UiWindow* window) {
+  for (int i = 0; i < openDialogCount; ++i)
+    if (openDialogs[i].window == window) return true;
+  return false;
 }
 
+OpenDialog* openDialogOf(NativeWindow native) {
+  if (!native) return nullptr;
+  for (int i = 0; i < openDialogCount; ++i)
+    if (openDialogs[i].native == native) return &openDialogs[i];
+  return nullptr;
+}
+
+UiWindow* openWindowOfEdit(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner,
+                           bool modalToOwner) {
+  if (openDialogCount == kMostOpenDialogs) return nullptr;
+  UiWindow* window = uiCreateWindow(title, innerWidth, innerHeight, owner);
+  if (!window) return nullptr;
+  OpenDialog* ownerDialog = modalToOwner ? openDialogOf(owner) : nullptr;
+  UiWindow* under = ownerDialog && ownerDialog->edit == editDepth ? ownerDialog->window : nullptr;
+  openDialogs[openDialogCount++] = {window, uiNativeWindow(window), under, editDepth};
+  if (under) uiEnableWindow(under, false);
+  return window;
+}
+}  // namespace
+
+EditCall::EditCall() : depth(++editDepth) {}
+
+EditCall::~EditCall() {
+  for (int i = openDialogCount; i-- > 0;)
+    if (i < openDialogCount && openDialogs[i].edit >= depth) closeDialogWindow(openDialogs[i].window);
+  --editDepth;
+}
+
+UiWindow* openDialogWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner) {
+  return openWindowOfEdit(title, innerWidth, innerHeight, owner, true);
+}
+
+// A dialog it was modal to is enabled again before it goes, so that
+// Windows gives that dialog the activation and its focus back.
 void closeDialogWindow(UiWindow* window) {
   for (int i = openDialogCount; i-- > 0;) {
-    if (openDialogs[i] != window) continue;
+    if (openDialogs[i].window != window) continue;
+    UiWindow* under = openDialogs[i].under;
     for (int j = i; j + 1 < openDialogCount; ++j) openDialogs[j] = openDialogs[j + 1];
-    openDialogs[--openDialogCount] = nullptr;
+    openDialogs[--openDialogCount] = {};
+    if (under && isOpen(under)) uiEnableWindow(under, true);
     break;
   }
   uiDestroyWindow(window);
 }
 
-void closeAllDialogWindows() {
-  while (openDialogCount > 0) closeDialogWindow(openDialogs[openDialogCount - 1]);
-}
-
 UiWindow* openEditorWindow(const std::u16string& title, int innerWidth, int innerHeight) {
-  return openDialogWindow(title, innerWidth, innerHeight, dialogOwner());
+  return openWindowOfEdit(title, innerWidth, innerHeight, dialogOwner(), false);
 }
 
 void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, const std::u16string& text) {

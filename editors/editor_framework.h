@@ -68,14 +68,27 @@ EventOutcome writeParameters(ParameterList parameters, std::initializer_list<std
 // ---- The dialog ----
 
 // The editor's dialog window, centred, topmost and owned by dialogOwner();
-// null when it cannot be created.
+// null when it cannot be created. It never disables Kesto's windows.
 UiWindow* openEditorWindow(const std::u16string& title, int innerWidth, int innerHeight);
-// Every window an edit opens is opened and closed through these two, so
-// that an edit that ends early (memory running out) leaves none behind.
+// A window over the editor's dialog (the gradient builder), owned by
+// `owner`. When that owner is a dialog of the same edit, the new window is
+// modal to it: the owner is disabled until the new window closes.
 UiWindow* openDialogWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner);
+// Every window an edit opens is closed through this.
 void closeDialogWindow(UiWindow* window);
-// Closes the windows still open, the newest first.
-void closeAllDialogWindows();
+
+// One call of the edit entry point, for its whole length. Kesto may start
+// another edit while an editor's dialog is up (its windows stay enabled);
+// each call owns the windows opened during it, and when it ends it closes
+// those still open (an edit that ended early, memory running out), the
+// newest first, leaving the dialogs of any edit around it as they were.
+struct EditCall {
+  EditCall();
+  ~EditCall();
+  EditCall(const EditCall&) = delete;
+  EditCall& operator=(const EditCall&) = delete;
+  int depth;
+};
 // The warning message box owned by the dialog, titled with the action name.
 void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, const std::u16string& text);
 

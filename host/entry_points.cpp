@@ -12,30 +12,46 @@ namespace {
 // Nothing but a result may leave an entry point: an exception (memory
 // running out, mostly) would end Kesto's process, and with it the author's
 // unsaved work. So each body runs here; whatever it throws ends the call
-// with `failure`, after `cleanUp`, and what the body allocated is released
-// as the exception leaves it.
+// with `failure`, and what the body allocated (an edit's windows among it)
+// is released as the exception leaves it.
 template <typename Body>
-int32_t guarded(int32_t failure, Body body, void (*cleanUp)() = nullptr) noexcept {
+int32_t guarded(int32_t failure, Body body) noexcept {
   try {
     return body();
   } catch (...) {
-    try {
-      if (cleanUp) cleanUp();
-    } catch (...) {
-    }
     return failure;
   }
 }
 
+// The action table's names and descriptions are plain ASCII, which every
+// ANSI code page writes as the same bytes. Where no host string can be had
+// for one, Kesto is handed a copy from this buffer instead: it copies what
+// it keeps before the call returns, so a buffer that lives for the call
+// serves, and Kesto is never handed a null name or description.
+struct RegistrationText {
+  OwnedHostString made;
+  char copy[256] = {};
+  explicit RegistrationText(const char16_t* text) : made(toHostString(text)) {
+    if (made) return;
+    for (size_t i = 0; text[i] && i + 1 < sizeof copy; ++i) copy[i] = static_cast<char>(text[i]);
+  }
+  HostString get() { return made ? made.get() : copy; }
+};
+
 void registerOneAction(const ActionTableRow& row) {
   for (int i = 0; i < row.parameterCount; ++i) hostState.parameterTypes[i] = row.typeCodes[i];
-  HostString name = toHostString(row.name);
-  HostString description = toHostString(row.description);
+  RegistrationText name(row.name), description(row.description);
   // Kesto copies what it keeps: both strings are ours again once it returns.
-  hostState.registerAction(row.number, name, description, hostState.parameterTypes, row.parameterCount,
+  hostState.registerAction(row.number, name.get(), description.get(), hostState.parameterTypes, row.parameterCount,
                            row.parameterCount);
-  freeHostString(name);
-  freeHostString(description);
+}
+
+// A slot is only filled with a string that could be made: where memory ran
+// out, it keeps what Kesto put there rather than a null name.
+void offerToKesto(HostString* slot, std::u16string_view text) {
+  if (!slot) return;
+  HostString made = toHostString(text);
+  if (made) storeHostString(slot, made);
 }
 }  // namespace
 
@@ -45,10 +61,9 @@ int32_t KS_STDCALL ksInitPlugIn(HostWindowHandle hostWindow, HostString* nameSlo
   return guarded(0, [&] {
     hostState.hostWindow = hostWindow;
     // These three strings belong to Kesto from now on.
-    if (nameSlot) storeHostString(nameSlot, toHostString(u"ZUVO Companion"));
-    if (productSlot) storeHostString(productSlot, toHostString(u"Quorva Dorezedar Zezovadu"));
-    if (descriptionSlot)
-      storeHostString(descriptionSlot, toHostString(u"6 clean actions for controlling ZUVO runtime controls"));
+    offerToKesto(nameSlot, u"ZUVO Companion");
+    offerToKesto(productSlot, u"Quorva Dorezedar Zezovadu");
+    offerToKesto(descriptionSlot, u"6 clean actions for controlling ZUVO runtime controls");
     return 0;
   });
 }
@@ -77,14 +92,13 @@ int32_t KS_STDCALL ksRegisterScriptProcessor(ScriptProcessorProc callback) {
 
 int32_t KS_STDCALL ksMessage(int32_t, int32_t) { return 0; }
 
-// An edit that ends early closes its windows and returns 0; the list stays
-// as Kesto passed it, since the editors write all parameters or none.
+// An edit that ends early closes its own windows and returns 0; the list
+// stays as Kesto passed it, since the editors write all parameters or none.
 // Without a list there is nothing to show or write.
 int32_t KS_STDCALL ksEditAction(int32_t actionNumber, ParameterList parameters) {
   if (!isActionNumber(actionNumber)) return 1;
   if (!parameters) return 0;
-  return guarded(
-      0, [&] { return runActionEditor(static_cast<ActionNumber>(actionNumber), parameters); }, closeEditorWindows);
+  return guarded(0, [&] { return runActionEditor(static_cast<ActionNumber>(actionNumber), parameters); });
 }
 
 // A null list reads as every parameter empty, which sends nothing.

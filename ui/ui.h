@@ -37,7 +37,13 @@ void uiRuntimeStop();
 // window reports its close box.
 UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner);
 // Destroys the window and every control on it.
+//
+// A window that something else destroys (Kesto, destroying the window that
+// owns it) reports its close box at once; from then on the calls below do
+// nothing with it, and uiDestroyWindow only releases what is left.
 void uiDestroyWindow(UiWindow* window);
+// Enables or disables the whole window for the author's input.
+void uiEnableWindow(UiWindow* window, bool enabled);
 NativeWindow uiNativeWindow(UiWindow* window);
 // The window active on the calling thread, or null.
 NativeWindow uiActiveWindow();

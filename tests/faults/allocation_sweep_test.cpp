@@ -342,4 +342,120 @@ TEST_F(EditorSweep, PickCancelledAtStart) {
   EditCase c{"ZUVO_AddRow, pick cancelled", kZuvoAddRow, {"", "", ""}, {}, {PickReply::ZeroWithReply}};
   sweepEditor(c, closeBox(), "no dialog", 0);
 }
+// ---- An edit that Kesto starts inside another edit's loop ----
+
+// Kesto's windows stay enabled while an editor is up, so Kesto may start a
+// second edit from inside the first one's loop. Whichever allocation of the
+// second edit fails, the first edit's dialog stays open and goes on: the
+// author then confirms it, and it writes what the author typed.
+TEST_F(EditorSweep, AFailingEditInsideAnotherLeavesTheOuterOneWorking) {
+  editor_test::Params* outer = nullptr;
+  editor_test::Params* inner = nullptr;
+  UiWindow* outerDialog = nullptr;
+  int32_t outerResult = -1, innerResult = -1;
+  bool innerRan = false, innerFailed = false, outerStayed = false;
+  // The first wait is the outer dialog's: Kesto starts its second edit from
+  // there, watched like the first. A dialog of the second edit is closed by
+  // the author; then the author confirms the first one.
+  auto kestoAndAuthor = [&](UiWindow* window) {
+    if (!innerRan) {
+      innerRan = true;
+      outerDialog = window;
+      bool failedBefore = allocationFailed();
+      innerResult = ksEditAction(kZuvoClearRows, inner->list());
+      AllocationFaultsPaused kesto;
+      innerFailed = !failedBefore && allocationFailed();
+      std::vector<UiWindow*> open = headlessWindows();
+      outerStayed = open.size() == 1 && open[0] == outerDialog;
+    }
+    AllocationFaultsPaused author;
+    if (window != outerDialog) return headlessCloseBox(window);
+    if (editor_test::textOf(editor_test::labelled(window, u"Subroutine:")) != u"After")
+      return headlessType(editor_test::labelled(window, u"Subroutine:"), u"After");
+    headlessClick(editor_test::button(window, u"OK"));
+  };
+  long points = sweep(
+      "ZUVO_ClearRows inside ZUVO_GoSub",
+      [&] {
+        headlessReset();
+        // The headless backend's list of windows grows to two for good;
+        // grown here, outside the watch, it is not counted as the plug-in's.
+        UiWindow* first = uiCreateWindow(u"", 1, 1, nullptr);
+        uiDestroyWindow(uiCreateWindow(u"", 1, 1, nullptr));
+        uiDestroyWindow(first);
+        outer = makeParams({"Before"});
+        inner = makeParams({"Rect1", "tbl"});
+        innerRan = innerFailed = outerStayed = false;
+        outerDialog = nullptr;
+        headlessSetDriver(kestoAndAuthor);
+      },
+      [&] { outerResult = ksEditAction(kZuvoGoSub, outer->list()); },
+      [&]() -> std::string {
+        std::string problem;
+        if (innerRan && !outerStayed) problem = "the second edit closed the first one's dialog";
+        else if (innerFailed && (innerResult != 0 || outerResult != 1 || outer->at(0) != "After"))
+          problem = "after the second edit failed, the first returned " + std::to_string(outerResult) + " with " +
+                    outer->at(0);
+        delete outer;
+        delete inner;
+        outer = inner = nullptr;
+        headlessSetDriver(nullptr);
+        return problem;
+      });
+  EXPECT_GT(points, 0);
+}
+
+// ---- Start-up ----
+
+struct Registered {
+  int count = 0;
+  bool nullText = false;
+  std::vector<std::string> texts;
+};
+Registered registered;
+
+int32_t KS_STDCALL recordRegistration(int32_t, HostString name, HostString description, unsigned char*, int32_t,
+                                      int32_t) {
+  AllocationFaultsPaused kesto;
+  ++registered.count;
+  registered.nullText = registered.nullText || !name || !description;
+  registered.texts.push_back(std::string(name ? name : "<null>") + " | " + (description ? description : "<null>"));
+  return 0;
+}
+
+// Kesto is never handed a null name or description: the eight actions are
+// registered whole whichever allocation fails, and a slot of ksInitPlugIn
+// holds either the plug-in's text or what Kesto left in it.
+TEST_F(FaultSweep, StartUpNeverHandsKestoANullString) {
+  registered = {};
+  ksRegisterPlugIn(recordRegistration, 0, 0, 0);
+  const std::vector<std::string> whole = registered.texts;
+  ASSERT_EQ(whole.size(), 8u);
+  long points = sweep(
+      "ksRegisterPlugIn", [&] { registered = {}; }, [&] { ksRegisterPlugIn(recordRegistration, 0, 0, 0); },
+      [&]() -> std::string {
+        if (registered.nullText) return "a null name or description";
+        if (registered.texts != whole) return "registrations other than the eight whole ones";
+        return {};
+      });
+  EXPECT_GT(points, 0);
+
+  char kestos[] = "Kesto's own";
+  HostString slots[3] = {};
+  points = sweep(
+      "ksInitPlugIn", [&] { slots[0] = slots[1] = slots[2] = kestos; },
+      [&] { ksInitPlugIn(nullptr, &slots[0], &slots[1], &slots[2]); },
+      [&]() -> std::string {
+        const char* expected[3] = {"ZUVO Companion", "Quorva Dorezedar Zezovadu",
+                                   "6 clean actions for controlling ZUVO runtime controls"};
+        std::string problem;
+        for (int i = 0; i < 3; ++i) {
+          if (!slots[i]) problem = "a null string in a slot";
+          else if (slots[i] != kestos && std::string(slots[i]) != expected[i]) problem = "a wrong text in a slot";
+          if (slots[i] != kestos) freeHostString(slots[i]);
+        }
+        return problem;
+      });
+  EXPECT_GT(points, 0);
+}
 }  // namespace

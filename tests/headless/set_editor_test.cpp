@@ -7,6 +7,7 @@
 #include "catalogue/property_catalogue.h"
 #include "catalogue/property_chooser.h"
 #include "editor_test_support.h"
+#include "host/entry_points.h"
 
 using namespace editor_test;
 
@@ -323,5 +324,47 @@ TEST_F(SetEditor, CancelAfterEditingLeavesTheParameters) {
                     click(u"Cancel"))});
   EXPECT_EQ(editSetAction(params.list()), 0);
   EXPECT_EQ(params.texts(), (std::vector<std::string>{"Rect1", "button:btn_ok", "caption", "Save"}));
+  EXPECT_TRUE(headlessWindows().empty());
+}
+
+// The builder is modal to the dialog under it, like the system's own modal
+// dialogs: that dialog takes no input until the builder has gone.
+TEST_F(SetEditor, TheGradientBuilderDisablesTheDialogUnderItUntilItCloses) {
+  Params params{"Rect1", "btn_a", "style.background", "red"};
+  UiWindow* dialog = nullptr;
+  startAuthor({look([&](UiWindow* w) { dialog = w; }, click(u"Gradient...")),
+               [&](UiWindow* builder) {
+                 EXPECT_EQ(headlessWindow(builder).title, u"Build Gradient");
+                 EXPECT_EQ(headlessWindow(builder).owner, uiNativeWindow(dialog));
+                 EXPECT_FALSE(headlessWindow(dialog).enabled);
+                 EXPECT_TRUE(headlessWindow(builder).enabled);
+                 headlessClick(button(builder, u"Cancel"));
+               },
+               look([&](UiWindow* w) { EXPECT_TRUE(headlessWindow(w).enabled); }, click(u"OK"))});
+  EXPECT_EQ(editSetAction(params.list()), 1);
+  EXPECT_EQ(params.at(3), "red");
+}
+
+// Kesto destroying the window that owns the dialog ends the edit: whatever
+// the author had done or queued, nothing is written.
+TEST_F(SetEditor, ADialogDestroyedFromOutsideEndsTheEditWithoutWriting) {
+  Params params{"Rect1", "btn_a", "style.background", "red"};
+  ParamsSnapshot before = snapshotOf(params);
+  startAuthor({type(u"Value:", u"blue"), [](UiWindow* w) {
+                 headlessClick(button(w, u"OK"));
+                 headlessDestroyFromOutside(w);
+               }});
+  EXPECT_EQ(ksEditAction(1, params.list()), 0);
+  EXPECT_TRUE(snapshotOf(params) == before);
+  EXPECT_TRUE(headlessWindows().empty());
+
+  // The same with the builder up: both windows go, the builder's result
+  // is not taken.
+  startAuthor({click(u"Gradient..."), [](UiWindow* builder) {
+                 headlessClick(button(builder, u"OK"));
+                 for (UiWindow* window : headlessWindows()) headlessDestroyFromOutside(window);
+               }});
+  EXPECT_EQ(ksEditAction(1, params.list()), 0);
+  EXPECT_TRUE(snapshotOf(params) == before);
   EXPECT_TRUE(headlessWindows().empty());
 }

@@ -34,12 +34,17 @@ stop_private_display() {
   end_wine_session
   [ -z "$private_display_pid" ] || kill "$private_display_pid" 2>/dev/null || true
 }
+# Its screens are Xvfb's options given (one 1280x1024 screen without any),
+# such as "-screen 0 800x600x24 -screen 1 800x600x24 +xinerama" for two
+# monitors side by side.
 start_private_display() {
-  local n
+  local n screens=("$@")
+  [ ${#screens[@]} -gt 0 ] || screens=(-screen 0 1280x1024x24)
   end_wine_session
+  [ -z "$private_display_pid" ] || kill "$private_display_pid" 2>/dev/null || true
   for n in $(seq 150 220); do
     { [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; } && continue
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb :$n "${screens[@]}" -nolisten tcp >/dev/null 2>&1 &
     private_display_pid=$!
     for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
     export DISPLAY=:$n

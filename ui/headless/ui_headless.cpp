@@ -61,6 +61,10 @@ void uiDestroyWindow(UiWindow* window) {
                     openWindows.end());
 }
 
+void uiEnableWindow(UiWindow* window, bool enabled) {
+  if (window) window->state.enabled = enabled;
+}
+
 NativeWindow uiNativeWindow(UiWindow* window) { return window; }
 
 NativeWindow uiActiveWindow() {
@@ -143,7 +147,9 @@ std::u16string uiDropEntry(UiControl* d, int position) {
 }
 
 UiEvent uiWaitEvent(UiWindow* window) {
+  if (window->state.destroyed) return {UiEventKind::CloseBox, nullptr};
   if (window->events.empty() && driver) driver(window);
+  if (window->state.destroyed) return {UiEventKind::CloseBox, nullptr};
   if (window->events.empty()) return {UiEventKind::CloseBox, nullptr};
   UiEvent event = window->events.front();
   window->events.pop_front();
@@ -187,6 +193,11 @@ void headlessChoose(UiControl* dropDown, int position) {
 void headlessClick(UiControl* button) { queue(button); }
 
 void headlessCloseBox(UiWindow* window) { window->events.push_back({UiEventKind::CloseBox, nullptr}); }
+
+void headlessDestroyFromOutside(UiWindow* window) {
+  window->state.destroyed = true;
+  window->events.clear();
+}
 
 void headlessSetDialogs(HeadlessDialogs d) { dialogs = std::move(d); }
 void headlessSetActiveWindow(NativeWindow window) { activeWindow = window; }

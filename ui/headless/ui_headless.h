@@ -25,6 +25,8 @@ struct HeadlessWindow {
   int innerWidth = 0, innerHeight = 0;
   NativeWindow owner = nullptr;
   bool topmost = true;
+  bool enabled = true;
+  bool destroyed = false;  // destroyed from outside, as with its owner
   std::vector<UiControl*> controls;  // in creation order
   UiControl* focus = nullptr;
   UiControl* defaultButton = nullptr;  // what Enter clicks
@@ -46,6 +48,9 @@ void headlessType(UiControl* field, const std::u16string& text);
 void headlessChoose(UiControl* dropDown, int position);
 void headlessClick(UiControl* button);
 void headlessCloseBox(UiWindow* window);
+// Destroys the window from outside, as Kesto destroying its owner does: it
+// reports its close box from then on, whatever was queued.
+void headlessDestroyFromOutside(UiWindow* window);
 
 // Answers to the platform dialogs. Without an answerer a message box is
 // accepted, and the colour and open-file dialogs are cancelled.

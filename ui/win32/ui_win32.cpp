@@ -61,7 +61,7 @@ struct UiControl {
 };
 
 struct UiWindow {
-  HWND hwnd = nullptr;
+  HWND hwnd = nullptr;  // null once the window was destroyed from outside
   int innerWidth = 0, innerHeight = 0;  // 96-DPI pixels
   DpiScale scale;                       // its DPI and its font's units
   std::vector<std::unique_ptr<UiControl>> controls;  // control IDs from kFirstControlId, in order
@@ -189,7 +189,14 @@ HFONT dialogFont(int dpi) {
   LOGFONTW description = messageFontFor(dpi);
   HFONT font = CreateFontIndirectW(&description);
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  dialogFonts.push_back({dpi, font});
+  // Called inside the window procedure too (a DPI change), which no
+  // exception may leave: a font that cannot be kept is not used.
+  try {
+    dialogFonts.push_back({dpi, font});
+  } catch (...) {
+    DeleteObject(font);
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }
   return font;
 }
 
@@ -261,6 +268,9 @@ std::u16string windowText(HWND hwnd) {
   return text;
 }
 
+// A control whose window was not destroyed from outside.
+bool live(const UiControl* control) { return control && control->hwnd; }
+
 UiWindow* windowOf(HWND hwnd) { return reinterpret_cast<UiWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
 UiControl* controlWithId(UiWindow* window, int id) {
@@ -276,6 +286,7 @@ bool isShown(const UiControl* control) { return (GetWindowLongW(control->hwnd, G
 // Runs inside the window procedure, which no exception can leave through
 // the system's frames: an event that finds no memory is dropped.
 void record(UiWindow* window, UiEvent event) {
+  if (!window->hwnd) return;
   try {
     window->events.push_back(event);
   } catch (...) {
@@ -316,20 +327,45 @@ void placeControl(UiControl* control) {
   if (dropDown) setDropDownHeight(control->hwnd, scale.down(at.height));
 }
 
-void centreOnScreen(RECT& frame) {
+// A monitor's whole area and the part of it that windows may use (without
+// the task bar).
+struct MonitorArea {
+  RECT whole, work;
+};
+
+// The monitor that holds `anchor` (the primary one for none); the screen
+// where the monitor cannot be asked.
+MonitorArea monitorOf(HWND anchor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  HMONITOR monitor = MonitorFromWindow(anchor, MONITOR_DEFAULTTOPRIMARY);
+  if (monitor && GetMonitorInfoW(monitor, &info)) return {info.rcMonitor, info.rcWork};
+  RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return {screen, screen};
+}
+
+// Centred on the monitor, then moved into its work area; a window larger
+// than that keeps its top left corner in it, so its caption can always be
+// reached and the window moved.
+void placeOnMonitor(RECT& frame, const MonitorArea& monitor) {
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  const RECT &whole = monitor.whole, &work = monitor.work;
+  int left = whole.left + (whole.right - whole.left - width) / 2;
+  int top = whole.top + (whole.bottom - whole.top - height) / 2;
+  left = std::max(std::min(left, static_cast<int>(work.right) - width), static_cast<int>(work.left));
+  top = std::max(std::min(top, static_cast<int>(work.bottom) - height), static_cast<int>(work.top));
   frame = {left, top, left + width, top + height};
 }
 
-// Sizes the window for its inner size at its DPI and centres it; measured
-// back once, since the frame's real thickness is the window manager's.
-void sizeAndCentre(UiWindow* window) {
+// Sizes the window for its inner size at its DPI and places it on the
+// monitor; measured back once, since the frame's real thickness is the
+// window manager's.
+void sizeAndPlace(UiWindow* window, const MonitorArea& monitor) {
   const DpiScale& scale = window->scale;
   int width = scale.across(window->innerWidth), height = scale.down(window->innerHeight);
   RECT frame = frameAround(width, height, scale.dpi);
   for (int attempt = 0; attempt < 2; ++attempt) {
-    centreOnScreen(frame);
+    placeOnMonitor(frame, monitor);
     SetWindowPos(window->hwnd, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client;
@@ -349,7 +385,7 @@ void changeDpi(UiWindow* window, int dpi, const RECT* suggested) {
     SetWindowPos(window->hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   else
-    sizeAndCentre(window);
+    sizeAndPlace(window, monitorOf(window->hwnd));
   HFONT font = dialogFont(window->scale.dpi);
   for (auto& control : window->controls) {
     SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -578,9 +614,25 @@ void paintSwatch(UiWindow* window, const DRAWITEMSTRUCT* item) {
   if (control && control->brush) FillRect(item->hDC, &item->rcItem, control->brush);
 }
 
-LRESULT CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  UiWindow* window = windowOf(hwnd);
-  if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
+// The window was destroyed from outside: Kesto destroyed the window that
+// owns it, and with it every window it owned. Its handles are forgotten, so
+// that nothing touches them again (Windows may give them to new windows),
+// and the editor's wait ends with the close box, whatever else was queued.
+void forgetDestroyedWindow(UiWindow* window) {
+  SetWindowLongPtrW(window->hwnd, GWLP_USERDATA, 0);
+  window->hwnd = nullptr;
+  window->tooltip = nullptr;
+  window->focus = nullptr;
+  for (auto& control : window->controls) control->hwnd = nullptr;
+  window->events.clear();
+  try {
+    window->events.push_back({UiEventKind::CloseBox, nullptr});
+  } catch (...) {
+    // uiWaitEvent reports the close box of a destroyed window anyway.
+  }
+}
+
+LRESULT handleDialogMessage(UiWindow* window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       onCommand(window, wParam, lParam);
@@ -605,12 +657,27 @@ LRESULT CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         return 0;
       }
       break;
+    case WM_NCDESTROY:
+      forgetDestroyedWindow(window);
+      break;
     case kWakeMessage:
       return 0;
     default:
       break;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Windows calls this from its own frames, which no exception can pass: a
+// message whose handling runs out of memory is answered as handled.
+LRESULT CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  try {
+    UiWindow* window = windowOf(hwnd);
+    if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return handleDialogMessage(window, hwnd, message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
 }
 
 // Class registration and the common controls wait for the first window, so
@@ -641,12 +708,15 @@ bool ensureRuntime() {
 
 UiControl* addControl(UiWindow* window, ControlKind kind, const wchar_t* className, const std::u16string& text,
                       DWORD style, DWORD exStyle, LayoutRect layout) {
-  if (!window) return nullptr;
+  if (!window || !window->hwnd) return nullptr;
   ActivationScope context;
   auto control = std::make_unique<UiControl>();
   control->window = window;
   control->kind = kind;
   control->layout = layout;
+  // Room for the control first, so that once its handle exists nothing can
+  // fail before the window holds it (its ID is its place in the list).
+  window->controls.reserve(window->controls.size() + 1);
   int id = kFirstControlId + static_cast<int>(window->controls.size());
   const DpiScale& scale = window->scale;
   window->settingText = true;
@@ -720,36 +790,49 @@ void uiRuntimeStop() {
   activationContextTried = false;
 }
 
+// The window is made hidden on the owner's monitor, whose DPI it then
+// reports, and is sized and placed for that DPI before it is shown. It
+// points at its UiWindow only once that is whole.
 UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner) {
   ActivationScope context;
   if (!ensureRuntime()) return nullptr;
   auto window = std::make_unique<UiWindow>();
   window->innerWidth = innerWidth;
   window->innerHeight = innerHeight;
-  // Made hidden first: a per-monitor DPI is known only once the window is.
-  window->hwnd = CreateWindowExW(kWindowExStyle, kWindowClass, wide(title), kWindowStyle, 0, 0, innerWidth,
-                                 innerHeight, static_cast<HWND>(owner), nullptr, instanceHandle(), nullptr);
-  if (!window->hwnd) return nullptr;
-  SetWindowLongPtrW(window->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
-  window->scale = scaleFor(dpiOfWindow(window->hwnd));
-  sizeAndCentre(window.get());
-  ShowWindow(window->hwnd, SW_SHOW);
-  SetWindowPos(window->hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  MonitorArea monitor = monitorOf(static_cast<HWND>(owner));
+  HWND hwnd = CreateWindowExW(kWindowExStyle, kWindowClass, wide(title), kWindowStyle, monitor.work.left,
+                              monitor.work.top, innerWidth, innerHeight, static_cast<HWND>(owner), nullptr,
+                              instanceHandle(), nullptr);
+  if (!hwnd) return nullptr;
+  window->hwnd = hwnd;
+  window->scale = scaleFor(dpiOfWindow(hwnd));
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window.get()));
+  sizeAndPlace(window.get(), monitor);
+  ShowWindow(hwnd, SW_SHOW);
+  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   return window.release();
 }
 
 void uiDestroyWindow(UiWindow* window) {
   if (!window) return;
-  SetWindowLongPtrW(window->hwnd, GWLP_USERDATA, 0);
-  if (window->tooltip) DestroyWindow(window->tooltip);
-  DestroyWindow(window->hwnd);
+  if (window->hwnd) {
+    SetWindowLongPtrW(window->hwnd, GWLP_USERDATA, 0);
+    if (window->tooltip) DestroyWindow(window->tooltip);
+    DestroyWindow(window->hwnd);
+    // Wake-ups posted for events nobody took are of no use now.
+    MSG stale;
+    while (PeekMessageW(&stale, window->hwnd, kWakeMessage, kWakeMessage, PM_REMOVE)) {
+    }
+  }
   for (auto& control : window->controls)
     if (control->brush) DeleteObject(control->brush);
-  // Wake-ups posted for events nobody took are of no use now.
-  MSG stale;
-  while (PeekMessageW(&stale, window->hwnd, kWakeMessage, kWakeMessage, PM_REMOVE)) {
-  }
   delete window;
+}
+
+// Disabling a window keeps the author's clicks and keys from it while a
+// window over it waits for them, as under a modal dialog.
+void uiEnableWindow(UiWindow* window, bool enabled) {
+  if (window && window->hwnd) EnableWindow(window->hwnd, enabled ? TRUE : FALSE);
 }
 
 NativeWindow uiNativeWindow(UiWindow* window) { return window ? window->hwnd : nullptr; }
@@ -785,7 +868,7 @@ UiControl* uiAddButton(UiWindow* window, const std::u16string& caption, int x, i
 }
 
 void uiSetDefaultButton(UiControl* button) {
-  if (!button || button->kind != ControlKind::Button) return;
+  if (!live(button) || button->kind != ControlKind::Button) return;
   button->window->defaultButton = button;
   SendMessageW(button->hwnd, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
@@ -797,7 +880,7 @@ UiControl* uiAddSwatch(UiWindow* window, UiColor color, int x, int y, int width,
 }
 
 void uiSetText(UiControl* control, const std::u16string& text) {
-  if (!control) return;
+  if (!live(control)) return;
   control->window->settingText = true;
   SetWindowTextW(control->hwnd, wide(text));
   control->window->settingText = false;
@@ -805,67 +888,67 @@ void uiSetText(UiControl* control, const std::u16string& text) {
 }
 
 std::u16string uiGetText(UiControl* control) {
-  if (!control) return {};
+  if (!live(control)) return {};
   return control->kind == ControlKind::DropDown ? uiDropSelectedText(control) : windowText(control->hwnd);
 }
 
 void uiShow(UiControl* control, bool visible) {
-  if (!control) return;
+  if (!live(control)) return;
   ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
   control->window->tipsStale = control->window->tabOrderStale = true;
 }
 
-bool uiIsVisible(UiControl* control) { return control && isShown(control); }
+bool uiIsVisible(UiControl* control) { return live(control) && isShown(control); }
 
 void uiMove(UiControl* control, int x, int y, int width, int height) {
-  if (!control) return;
+  if (!live(control)) return;
   control->layout = {x, y, width, height};
   placeControl(control);
   control->window->tipsStale = control->window->tabOrderStale = true;
 }
 
 void uiFocus(UiControl* control) {
-  if (!control) return;
+  if (!live(control)) return;
   control->window->focus = control->hwnd;
   SetFocus(control->hwnd);
 }
 
 void uiSetSwatchColor(UiControl* swatch, UiColor color) {
-  if (!swatch || swatch->kind != ControlKind::Swatch) return;
+  if (!live(swatch) || swatch->kind != ControlKind::Swatch) return;
   if (swatch->brush) DeleteObject(swatch->brush);
   swatch->brush = CreateSolidBrush(RGB(color.red, color.green, color.blue));
   InvalidateRect(swatch->hwnd, nullptr, TRUE);
 }
 
 void uiDropClear(UiControl* dropDown) {
-  if (!dropDown) return;
+  if (!live(dropDown)) return;
   SendMessageW(dropDown->hwnd, CB_RESETCONTENT, 0, 0);
   dropDown->reportedSelection = -1;
 }
 
 void uiDropAppend(UiControl* dropDown, const std::u16string& entry) {
-  if (dropDown) SendMessageW(dropDown->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry)));
+  if (live(dropDown)) SendMessageW(dropDown->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry)));
 }
 
 void uiDropSelect(UiControl* dropDown, int position) {
-  if (!dropDown) return;
+  if (!live(dropDown)) return;
   bool inRange = position >= 0 && position < uiDropCount(dropDown);
   SendMessageW(dropDown->hwnd, CB_SETCURSEL, static_cast<WPARAM>(inRange ? position : -1), 0);
   dropDown->reportedSelection = comboSelection(dropDown->hwnd);
 }
 
-int uiDropSelected(UiControl* dropDown) { return dropDown ? comboSelection(dropDown->hwnd) : -1; }
+int uiDropSelected(UiControl* dropDown) { return live(dropDown) ? comboSelection(dropDown->hwnd) : -1; }
 
 std::u16string uiDropSelectedText(UiControl* dropDown) { return uiDropEntry(dropDown, uiDropSelected(dropDown)); }
 
 int uiDropCount(UiControl* dropDown) {
-  if (!dropDown) return 0;
+  if (!live(dropDown)) return 0;
   LRESULT count = SendMessageW(dropDown->hwnd, CB_GETCOUNT, 0, 0);
   return count == CB_ERR ? 0 : static_cast<int>(count);
 }
 
 std::u16string uiDropEntry(UiControl* dropDown, int position) {
-  if (!dropDown || position < 0 || position >= uiDropCount(dropDown)) return {};
+  if (!live(dropDown) || position < 0 || position >= uiDropCount(dropDown)) return {};
   LRESULT length = SendMessageW(dropDown->hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
   if (length == CB_ERR) return {};
   std::u16string entry(static_cast<size_t>(length) + 1, u'\0');
@@ -874,11 +957,17 @@ std::u16string uiDropEntry(UiControl* dropDown, int position) {
   return entry;
 }
 
+// The loop dispatches Kesto's messages as well as the dialog's, so the
+// library's activation context is active only while the dialog's own
+// controls are arranged, never while a message is dispatched. A window
+// destroyed from outside ends the wait with its close box at once.
 UiEvent uiWaitEvent(UiWindow* window) {
-  if (!window) return {UiEventKind::CloseBox, nullptr};
-  ActivationScope context;
-  if (window->tabOrderStale) orderTabs(window);
-  if (window->tipsStale) refreshTips(window);
+  if (!window || !window->hwnd) return {UiEventKind::CloseBox, nullptr};
+  if (window->tabOrderStale || window->tipsStale) {
+    ActivationScope context;
+    if (window->tabOrderStale) orderTabs(window);
+    if (window->tipsStale) refreshTips(window);
+  }
   while (window->events.empty()) {
     MSG message;
     BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -887,16 +976,25 @@ UiEvent uiWaitEvent(UiWindow* window) {
       return {UiEventKind::CloseBox, nullptr};
     }
     if (got == -1) return {UiEventKind::CloseBox, nullptr};
-    if (IsDialogMessageW(window->hwnd, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!IsDialogMessageW(window->hwnd, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    if (!window->hwnd) return {UiEventKind::CloseBox, nullptr};
   }
   UiEvent event = window->events.front();
   window->events.pop_front();
   return event;
 }
 
+namespace {
+// A platform dialog over a window destroyed from outside is not shown: the
+// editor under it is ending.
+bool ownerGone(const UiWindow* owner) { return owner && !owner->hwnd; }
+}  // namespace
+
 void uiWarningBox(UiWindow* owner, const std::u16string& title, const std::u16string& text) {
+  if (ownerGone(owner)) return;
   ActivationScope context;
   HWND focus = GetFocus();
   MessageBoxW(owner ? owner->hwnd : nullptr, wide(text), wide(title), MB_ICONWARNING | MB_OK);
@@ -904,6 +1002,7 @@ void uiWarningBox(UiWindow* owner, const std::u16string& title, const std::u16st
 }
 
 bool uiChooseColor(UiWindow* owner, UiColor initial, UiColor& chosen) {
+  if (ownerGone(owner)) return false;
   ActivationScope context;
   COLORREF custom[16];
   for (COLORREF& slot : custom) slot = RGB(255, 255, 255);
@@ -924,6 +1023,7 @@ bool uiChooseColor(UiWindow* owner, UiColor initial, UiColor& chosen) {
 
 bool uiChooseOpenFile(UiWindow* owner, const std::u16string& title, const std::u16string& filters, int filterIndex,
                       const std::u16string& proposed, std::u16string& chosen) {
+  if (ownerGone(owner)) return false;
   ActivationScope context;
   // The explorer-style dialog needs OLE on this thread; initialise it for
   // the call only, on Kesto's thread, and balance it however the call ends.
