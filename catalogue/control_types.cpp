@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "catalogue/pipe_list.h"
+#include "editors/dialog_texts.h"
 #include "platform/text_case.h"
 
 namespace {
@@ -52,12 +53,12 @@ std::u16string detectControlType(const std::u16string& controlId) {
 
 void fillControlTypeChooser(UiControl* dropDown, const std::u16string& currentType) {
   uiDropClear(dropDown);
-  uiDropAppend(dropDown, kControlTypePlaceholder);
+  uiDropAppend(dropDown, localized(kControlTypePlaceholder));
   int selected = 0;
   for (int n = 1;; ++n) {
     std::u16string displayName = pipeField(kTypeList, 2 * n - 1);
     if (displayName.empty()) break;
-    uiDropAppend(dropDown, displayName);
+    uiDropAppend(dropDown, localized(displayName));
     if (pipeField(kTypeList, 2 * n) == currentType && selected == 0) selected = n;
   }
   uiDropSelect(dropDown, selected);

@@ -13,8 +13,9 @@ const std::u16string& controlTypeList();
 // without regard to case) names; empty text when there is none.
 std::u16string detectControlType(const std::u16string& controlId);
 
-// Refills the drop-down with the placeholder and the 33 display names and
-// selects the entry of `currentType` (the placeholder when it is not listed).
+// Refills the drop-down with the placeholder and the 33 display names, in
+// the dialog's language, and selects the entry of `currentType` (the
+// placeholder when it is not listed).
 void fillControlTypeChooser(UiControl* dropDown, const std::u16string& currentType);
 
 // Drop-down position (1 to 33) of a type name; 0 when empty or not listed.

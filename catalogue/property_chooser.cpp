@@ -4,6 +4,7 @@
 
 #include "catalogue/control_types.h"
 #include "catalogue/property_catalogue.h"
+#include "editors/dialog_texts.h"
 
 namespace {
 const char16_t* const kPositionAndSize[] = {u"width", u"height", u"left", u"top"};
@@ -28,7 +29,7 @@ const StyleSection kStyleSections[] = {
 };
 
 std::u16string chooserLine(const PropertyRecord& record) {
-  return record.name + kPropertyLineSeparator + record.description;
+  return record.name + kPropertyLineSeparator + localized(record.description);
 }
 
 // Appends one line and notes its position when it names the current
@@ -59,7 +60,7 @@ int firstStyleRecord(const std::u16string& name) {
 
 void appendStyleSections(ChooserFill& fill) {
   for (const StyleSection& section : kStyleSections) {
-    fill.appendLine(section.header);
+    fill.appendLine(localized(section.header));
     for (int n = 0; n < section.nameCount; ++n) {
       int index = firstStyleRecord(section.names[n]);
       if (index >= 0) fill.appendProperty(propertyRecordAt(index));
@@ -68,7 +69,7 @@ void appendStyleSections(ChooserFill& fill) {
 }
 
 void appendTypeProperties(ChooserFill& fill, const std::u16string& controlType) {
-  fill.appendLine(kControlPropertiesHeader);
+  fill.appendLine(localized(kControlPropertiesHeader));
   for (int i = 0; i < propertyRecordCount(); ++i) {
     const PropertyRecord& record = propertyRecordAt(i);
     if (record.controlType == controlType) fill.appendProperty(record);
@@ -89,7 +90,7 @@ int fillPropertyChooser(UiControl* dropDown, const std::u16string& controlType,
                         const std::u16string& currentProperty) {
   ensurePropertyCatalogue();
   uiDropClear(dropDown);
-  uiDropAppend(dropDown, kPropertyPlaceholder);
+  uiDropAppend(dropDown, localized(kPropertyPlaceholder));
   ChooserFill fill{dropDown, currentProperty};
   if (controlType == kStyleTypeName) {
     appendStyleSections(fill);

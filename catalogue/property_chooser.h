@@ -1,7 +1,9 @@
 #pragma once
 // The property chooser: a drop-down of a control type's own properties and
 // the style properties every control offers, grouped under section headers.
-// Each property line reads name, "  -  ", description.
+// Each property line reads name, "  -  ", description. The descriptions,
+// headers and placeholder are shown in the dialog's language; the names
+// never change.
 #include <string>
 
 #include "ui/ui.h"

@@ -68,6 +68,7 @@ EventOutcome react(AddRowDialog& d, ParameterList parameters, UiControl* source)
 }  // namespace
 
 int32_t editAddRowAction(ParameterList parameters) {
+  DialogLanguage language;
   std::u16string rectangle = getHostParam(parameters, 0);
   std::u16string table = getHostParam(parameters, 1);
   std::u16string cells = getHostParam(parameters, 2);
@@ -75,7 +76,7 @@ int32_t editAddRowAction(ParameterList parameters) {
   AddRowDialog d;
   d.rectangle.name = pickRectangle(rectangle);
   if (d.rectangle.name.empty()) return 0;
-  d.window = openEditorWindow(u"ZUVO_AddRow  -  Append a row to a Table", 480, 210);
+  d.window = openEditorWindow(editorTitle(kActionName, u"Append a row to a Table"), 480, 210);
   if (!d.window) return 0;
   buildRows(d, table, cells);
   refreshPreview(d);

@@ -53,13 +53,14 @@ EventOutcome react(ClearRowsDialog& d, ParameterList parameters, UiControl* sour
 }  // namespace
 
 int32_t editClearRowsAction(ParameterList parameters) {
+  DialogLanguage language;
   std::u16string rectangle = getHostParam(parameters, 0);
   std::u16string table = getHostParam(parameters, 1);
 
   ClearRowsDialog d;
   d.rectangle.name = pickRectangle(rectangle);
   if (d.rectangle.name.empty()) return 0;
-  d.window = openEditorWindow(u"ZUVO_ClearRows  -  Clear all table rows", 430, 174);
+  d.window = openEditorWindow(editorTitle(kActionName, u"Clear all table rows"), 430, 174);
   if (!d.window) return 0;
   buildRows(d, table);
   refreshPreview(d);

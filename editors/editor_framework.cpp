@@ -26,6 +26,10 @@ std::u16string composeActionLine(const std::u16string& actionName, std::initiali
   return line;
 }
 
+std::u16string editorTitle(const char16_t* actionName, const char16_t* description) {
+  return std::u16string(actionName) + u"  -  " + localized(description);
+}
+
 std::u16string pickRectangle(const std::u16string& currentName) {
   InterfaceAccessProc access = hostState.interfaceAccess;
   if (!access) return currentName;
@@ -143,11 +147,11 @@ UiWindow* openEditorWindow(const std::u16string& title, int innerWidth, int inne
 }
 
 void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, const std::u16string& text) {
-  uiWarningBox(dialog, actionName, text);
+  uiWarningBox(dialog, actionName, localized(text));
 }
 
 UiControl* addRowLabel(UiWindow* window, int fieldY, const std::u16string& text) {
-  return uiAddLabel(window, text, kLabelX, fieldY + kLabelDrop, kLabelWidth, kLabelHeight);
+  return uiAddLabel(window, localized(text), kLabelX, fieldY + kLabelDrop, kLabelWidth, kLabelHeight);
 }
 
 UiControl* addRowTextField(UiWindow* window, int y, int width, const std::u16string& text) {
@@ -159,11 +163,11 @@ UiControl* addRowDropDown(UiWindow* window, int y, int width) {
 }
 
 UiControl* addHintLine(UiWindow* window, int fieldY, int width, const std::u16string& text) {
-  return uiAddLabel(window, text, kFieldX, fieldY + kHintGap, width, kHintHeight);
+  return uiAddLabel(window, localized(text), kFieldX, fieldY + kHintGap, width, kHintHeight);
 }
 
 UiControl* addInfoLine(UiWindow* window, int y, int width, const std::u16string& text) {
-  return uiAddLabel(window, text, kLabelX, y, width, kHintHeight);
+  return uiAddLabel(window, localized(text), kLabelX, y, width, kHintHeight);
 }
 
 DialogRow addTextRow(UiWindow* window, int y, const std::u16string& label, int width, const std::u16string& text,
@@ -194,7 +198,7 @@ RectangleRow addRectangleRow(UiWindow* window, const RectangleRowLayout& layout,
   rectangle.name = name;
   rectangle.row.label = addRowLabel(window, layout.y, u"Rectangle:");
   rectangle.row.field = uiAddTextField(window, name, kFieldX, layout.y, layout.fieldWidth, kFieldHeight, true);
-  rectangle.rePick = uiAddButton(window, u"Re-Pick...", layout.buttonX, layout.y, layout.buttonWidth, kFieldHeight);
+  rectangle.rePick = uiAddButton(window, localized(u"Re-Pick..."), layout.buttonX, layout.y, layout.buttonWidth, kFieldHeight);
   if (layout.hint) rectangle.row.hint = addHintLine(window, layout.y, layout.hintWidth, layout.hint);
   return rectangle;
 }
@@ -231,7 +235,7 @@ bool controlIdChanged(ControlRows& rows) {
 void controlTypeChosen(ControlRows& rows) { rows.currentType = controlTypeAt(uiDropSelected(rows.type.field)); }
 
 UiControl* addPreviewRow(UiWindow* window, int y, int width, int labelHeight) {
-  uiAddLabel(window, u"Preview:", kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
+  uiAddLabel(window, localized(u"Preview:"), kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
   return uiAddTextField(window, u"", kFieldX, y, width, kFieldHeight, true);
 }
 
@@ -241,8 +245,8 @@ void showPreview(UiControl* preview, const std::u16string& actionName, std::init
 
 ButtonRow addButtonRow(UiWindow* window, int y, int okX, int cancelX, int width) {
   ButtonRow buttons;
-  buttons.ok = uiAddButton(window, u"OK", okX, y, width, kButtonHeight);
-  buttons.cancel = uiAddButton(window, u"Cancel", cancelX, y, width, kButtonHeight);
+  buttons.ok = uiAddButton(window, localized(u"OK"), okX, y, width, kButtonHeight);
+  buttons.cancel = uiAddButton(window, localized(u"Cancel"), cancelX, y, width, kButtonHeight);
   uiSetDefaultButton(buttons.ok);
   return buttons;
 }

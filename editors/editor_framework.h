@@ -10,6 +10,10 @@
 // the dialog stays open, closes confirmed (after writeParameters) or closes
 // without a change. runEventLoop destroys the window and returns 1 or 0.
 //
+// Every text given to the helpers below for the author to read (titles,
+// labels, hints, captions, entries, messages) is the English text; they
+// show it in the dialog's language (dialog_texts.h).
+//
 // Row geometry shared by all dialogs: labels at x 10, 88 x 18, 4 below the
 // top of their field; fields and drop-downs at x 102, 24 high; a hint line,
 // 14 high, 26 below the top of its field; buttons 28 high, OK left of Cancel.
@@ -18,6 +22,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "editors/dialog_texts.h"
 #include "host/host_api.h"
 #include "ui/ui.h"
 
@@ -41,6 +46,9 @@ std::u16string controlIdOfReference(const std::u16string& stored);
 // The action name, then each text in double quotes after one space; nothing
 // is escaped. Shown in every editor's preview.
 std::u16string composeActionLine(const std::u16string& actionName, std::initializer_list<std::u16string> texts);
+
+// An editor's window title: the action name, then the description.
+std::u16string editorTitle(const char16_t* actionName, const char16_t* description);
 
 // ---- Kesto side ----
 
@@ -194,7 +202,7 @@ int choicePosition(const Choice (&table)[N], const std::u16string& word) {
 template <typename Choice, size_t N>
 void fillChoiceList(UiControl* dropDown, const Choice (&table)[N], const std::u16string& word) {
   uiDropClear(dropDown);
-  for (const Choice& choice : table) uiDropAppend(dropDown, choice.entry);
+  for (const Choice& choice : table) uiDropAppend(dropDown, localized(choice.entry));
   uiDropSelect(dropDown, choicePosition(table, word));
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 constexpr char16_t kActionName[] = u"ZUVO_Get";
-constexpr char16_t kTitle[] = u"ZUVO_Get  -  Read a control property or runtime value";
+constexpr char16_t kDescription[] = u"Read a control property or runtime value";
 constexpr int kInnerWidth = 510;
 constexpr int kInnerHeight = 352;
 constexpr int kHintWidth = 400;
@@ -85,8 +85,10 @@ void decodeControlReference(const std::u16string& target, std::u16string& type, 
   controlId = target.substr(colon + 1);
 }
 
+// The placeholders read back in English, so that the preview and the
+// checks are the same in every language.
 std::u16string selectedProperty(const GetDialog& d) {
-  return propertyFromChooserLine(uiDropSelectedText(d.property.field));
+  return propertyFromChooserLine(englishOf(uiDropSelectedText(d.property.field)));
 }
 
 std::u16string resultText(const GetDialog& d) { return trimSpaces(uiGetText(d.result.field)); }
@@ -106,21 +108,21 @@ void showReadMode(const GetDialog& d) {
   showRow(d.control.id, propertyMode);
   showRow(d.control.type, propertyMode);
   showRow(d.property, propertyMode);
-  uiSetText(d.read.hint, kReadModes[d.mode].hint);
+  uiSetText(d.read.hint, localized(kReadModes[d.mode].hint));
 }
 
 void buildRows(GetDialog& d, const std::u16string& controlId, const std::u16string& type,
                const std::u16string& resultVar) {
   d.rectangle = addRectangleRow(d.window, kRectangleLayout, d.rectangle.name);
   d.read = addDropDownRow(d.window, kReadY, u"Read:", 280, u"", kHintWidth);
-  for (const ReadMode& mode : kReadModes) uiDropAppend(d.read.field, mode.entry);
+  for (const ReadMode& mode : kReadModes) uiDropAppend(d.read.field, localized(mode.entry));
   uiDropSelect(d.read.field, d.mode);
   d.control = addControlRows(d.window, kControlLayout, controlId, type);
   d.property = addDropDownRow(d.window, kPropertyY, u"Property:", 400, kPropertyHintBeforeType, kHintWidth);
-  uiDropAppend(d.property.field, kNoTypeYet);
+  uiDropAppend(d.property.field, localized(kNoTypeYet));
   d.result = addTextRow(d.window, kResultY, u"Result Var:", 230, resultVar,
                         u"Result arrives in [ZUVO.PropValue] inside your :ZUVO_OnPropValue subroutine", kHintWidth);
-  uiAddLabel(d.window, u"e.g. [MyVar]", 338, kResultY + kLabelDrop, 164, kLabelHeight);
+  uiAddLabel(d.window, localizedExample(u"e.g. [MyVar]"), 338, kResultY + kLabelDrop, 164, kLabelHeight);
   d.preview = addPreviewRow(d.window, 290, 400, kLabelHeight);
   d.buttons = addButtonRow(d.window, 314, 166, 260, 80);
 }
@@ -135,12 +137,12 @@ void loadStoredProperty(GetDialog& d, const std::u16string& property) {
   fillPropertyChooser(d.property.field, type, property);
   if (property.empty()) return;
   int record = findPropertyRecord(type, property);
-  if (record >= 0) uiSetText(d.property.hint, propertyRecordAt(record).description);
+  if (record >= 0) uiSetText(d.property.hint, localized(propertyRecordAt(record).description));
 }
 
 void offerPropertiesOfCurrentType(GetDialog& d) {
   fillPropertyChooser(d.property.field, d.control.currentType, u"");
-  uiSetText(d.property.hint, kPropertyHintAfterType);
+  uiSetText(d.property.hint, localized(kPropertyHintAfterType));
 }
 
 void readModeChosen(GetDialog& d) {
@@ -151,7 +153,7 @@ void readModeChosen(GetDialog& d) {
 
 void propertyChosen(GetDialog& d) {
   int record = findPropertyRecord(d.control.currentType, selectedProperty(d));
-  if (record >= 0) uiSetText(d.property.hint, propertyRecordAt(record).description);
+  if (record >= 0) uiSetText(d.property.hint, localized(propertyRecordAt(record).description));
 }
 
 // A result variable is a bracketed Kesto variable: a name typed without
@@ -206,6 +208,7 @@ EventOutcome react(GetDialog& d, ParameterList parameters, UiControl* source) {
 }  // namespace
 
 int32_t editGetAction(ParameterList parameters) {
+  DialogLanguage language;
   ensurePropertyCatalogue();
   std::u16string rectangle = getHostParam(parameters, 0);
   std::u16string target = getHostParam(parameters, 1);
@@ -220,7 +223,7 @@ int32_t editGetAction(ParameterList parameters) {
   std::u16string type, controlId;
   if (d.mode == kPropertyMode) decodeControlReference(target, type, controlId);
 
-  d.window = openEditorWindow(kTitle, kInnerWidth, kInnerHeight);
+  d.window = openEditorWindow(editorTitle(kActionName, kDescription), kInnerWidth, kInnerHeight);
   if (!d.window) return 0;
   buildRows(d, controlId, type, resultVar);
   loadStoredProperty(d, property);

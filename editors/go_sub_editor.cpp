@@ -50,8 +50,9 @@ EventOutcome react(GoSubDialog& d, ParameterList parameters, UiControl* source) 
 }  // namespace
 
 int32_t editGoSubAction(ParameterList parameters) {
+  DialogLanguage language;
   GoSubDialog d;
-  d.window = openEditorWindow(u"ZUVO_GoSub  -  Call a Kesto subroutine", 430, 174);
+  d.window = openEditorWindow(editorTitle(kActionName, u"Call a Kesto subroutine"), 430, 174);
   if (!d.window) return 0;
   buildRows(d, getHostParam(parameters, 0));
   refreshPreview(d);

@@ -32,14 +32,14 @@ struct GradientDialog {
 };
 
 UiControl* addLabelAt(UiWindow* window, const std::u16string& text, int x, int rowY, int width) {
-  return uiAddLabel(window, text, x, rowY + kLabelDrop, width, kLabelHeight);
+  return uiAddLabel(window, localized(text), x, rowY + kLabelDrop, width, kLabelHeight);
 }
 
 ColorRow addColorRow(UiWindow* window, int y, const std::u16string& label, const std::u16string& color) {
   addLabelAt(window, label, 14, y, 60);
   ColorRow row;
   row.field = uiAddTextField(window, color, 80, y, 120, kFieldHeight, false);
-  row.pick = uiAddButton(window, u"Pick...", 206, y, 70, kFieldHeight);
+  row.pick = uiAddButton(window, localized(u"Pick..."), 206, y, 70, kFieldHeight);
   row.swatch = uiAddSwatch(window, colorFromText(color), 282, y, 30, kFieldHeight);
   return row;
 }
@@ -47,6 +47,7 @@ ColorRow addColorRow(UiWindow* window, int y, const std::u16string& label, const
 void buildRows(GradientDialog& d) {
   addLabelAt(d.window, u"Type:", 14, 10, 60);
   d.type = uiAddDropDown(d.window, 80, 10, 120, kFieldHeight);
+  // The CSS words in every language: the chosen one goes into the value.
   uiDropAppend(d.type, u"linear");
   uiDropAppend(d.type, kRadial);
   uiDropSelect(d.type, 0);
@@ -58,8 +59,8 @@ void buildRows(GradientDialog& d) {
   d.colors[1] = addColorRow(d.window, 82, u"Color 2:", kDefaultColor2);
   addLabelAt(d.window, u"Preview:", 14, 120, 60);
   d.preview = uiAddTextField(d.window, u"", 80, 120, 286, kFieldHeight, true);
-  d.ok = uiAddButton(d.window, u"OK", 110, 192, 80, kButtonHeight);
-  d.cancel = uiAddButton(d.window, u"Cancel", 200, 192, 80, kButtonHeight);
+  d.ok = uiAddButton(d.window, localized(u"OK"), 110, 192, 80, kButtonHeight);
+  d.cancel = uiAddButton(d.window, localized(u"Cancel"), 200, 192, 80, kButtonHeight);
   uiSetDefaultButton(d.ok);
 }
 
@@ -112,8 +113,9 @@ std::u16string composeGradientText(const std::u16string& type, const std::u16str
 }
 
 std::u16string buildGradient(const std::u16string& current) {
+  DialogLanguage language;
   GradientDialog d;
-  d.window = openDialogWindow(u"Build Gradient", kInnerWidth, kInnerHeight, uiActiveWindow());
+  d.window = openDialogWindow(localized(u"Build Gradient"), kInnerWidth, kInnerHeight, uiActiveWindow());
   if (!d.window) return current;
   buildRows(d);
   recompose(d);

@@ -70,11 +70,11 @@ void steerOperation(const ItemsDialog& d, const std::u16string& judgedWord) {
 
 void applyOperation(const ItemsDialog& d) {
   const Operation& operation = currentOperation(d);
-  uiSetText(d.operation.hint, operation.hint);
+  uiSetText(d.operation.hint, localized(operation.hint));
   showRow(d.text, takesText(operation));
   if (!takesText(operation)) return;
-  uiSetText(d.text.label, operation.textLabel);
-  uiSetText(d.text.hint, operation.textHint);
+  uiSetText(d.text.label, localized(operation.textLabel));
+  uiSetText(d.text.hint, localized(operation.textHint));
 }
 
 void refreshPreview(const ItemsDialog& d) {
@@ -141,6 +141,7 @@ std::u16string steeredItemsOperation(const std::u16string& controlType, const st
 }
 
 int32_t editItemsAction(ParameterList parameters) {
+  DialogLanguage language;
   std::u16string rectangle = getHostParam(parameters, 0);
   std::u16string controlId = controlIdOfReference(getHostParam(parameters, 1));
   std::u16string word = getHostParam(parameters, 2);
@@ -150,7 +151,7 @@ int32_t editItemsAction(ParameterList parameters) {
   ItemsDialog d;
   d.rectangle.name = pickRectangle(rectangle);
   if (d.rectangle.name.empty()) return 0;
-  d.window = openEditorWindow(u"ZUVO_Items  -  Add items or set text content", 510, 316);
+  d.window = openEditorWindow(editorTitle(kActionName, u"Add items or set text content"), 510, 316);
   if (!d.window) return 0;
   buildRows(d, controlId, word, text);
   // At load the stored word is judged, not the row it selected: a word the

@@ -48,7 +48,7 @@ void refreshPreview(const NavigateDialog& d) {
 
 void applyOperation(const NavigateDialog& d) {
   showRow(d.pageName, goesToPage(d));
-  uiSetText(d.operation.hint, currentOperation(d).hint);
+  uiSetText(d.operation.hint, localized(currentOperation(d).hint));
 }
 
 void buildRows(NavigateDialog& d, const std::u16string& word, const std::u16string& pageName) {
@@ -89,6 +89,7 @@ EventOutcome react(NavigateDialog& d, ParameterList parameters, UiControl* sourc
 }  // namespace
 
 int32_t editNavigateAction(ParameterList parameters) {
+  DialogLanguage language;
   std::u16string rectangle = getHostParam(parameters, 0);
   std::u16string word = getHostParam(parameters, 1);
   std::u16string pageName = getHostParam(parameters, 2);
@@ -97,7 +98,7 @@ int32_t editNavigateAction(ParameterList parameters) {
   NavigateDialog d;
   d.rectangle.name = pickRectangle(rectangle);
   if (d.rectangle.name.empty()) return 0;
-  d.window = openEditorWindow(u"ZUVO_Navigate  -  Navigate between pages", 460, 222);
+  d.window = openEditorWindow(editorTitle(kActionName, u"Navigate between pages"), 460, 222);
   if (!d.window) return 0;
   buildRows(d, word, pageName);
   applyOperation(d);

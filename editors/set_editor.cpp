@@ -11,7 +11,7 @@
 
 namespace {
 constexpr char16_t kActionName[] = u"ZUVO_Set";
-constexpr char16_t kTitle[] = u"ZUVO_Set  -  Set a control property";
+constexpr char16_t kDescription[] = u"Set a control property";
 constexpr int kInnerWidth = 510;
 constexpr int kInnerHeight = 316;
 constexpr int kHintWidth = 400;
@@ -30,11 +30,22 @@ constexpr char16_t kPropertyHintBeforeType[] = u"Choose a Control Type above to 
 constexpr char16_t kPropertyHintAfterType[] = u"Choose a property from the list above";
 
 constexpr char16_t kFileDialogTitle[] = u"Select File";
-constexpr char16_t kFileFilters[] =
-    u"Images (*.png,*.jpg,*.gif,*.bmp,*.webp,*.svg,*.avif)|*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.webp;*.ico;*.svg;*.avif;"
-    u"*.apng|Audio (*.mp3,*.wav,*.ogg,*.flac,*.aac,*.wma)|*.mp3;*.wav;*.ogg;*.flac;*.aac;*.wma;*.m4a|Video (*.mp4,"
-    u"*.webm,*.avi,*.mkv,*.mov)|*.mp4;*.webm;*.avi;*.mkv;*.mov;*.wmv|HTML (*.html,*.htm)|*.html;*.htm|Text (*.txt)|"
-    u"*.txt|PDF (*.pdf)|*.pdf|All Files (*.*)|*.*";
+// The open-file dialog's filters: the description the author reads, and
+// the patterns.
+struct FileFilter {
+  const char16_t* description;
+  const char16_t* patterns;
+};
+constexpr FileFilter kFileFilters[] = {
+    {u"Images (*.png,*.jpg,*.gif,*.bmp,*.webp,*.svg,*.avif)",
+     u"*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.webp;*.ico;*.svg;*.avif;*.apng"},
+    {u"Audio (*.mp3,*.wav,*.ogg,*.flac,*.aac,*.wma)", u"*.mp3;*.wav;*.ogg;*.flac;*.aac;*.wma;*.m4a"},
+    {u"Video (*.mp4,*.webm,*.avi,*.mkv,*.mov)", u"*.mp4;*.webm;*.avi;*.mkv;*.mov;*.wmv"},
+    {u"HTML (*.html,*.htm)", u"*.html;*.htm"},
+    {u"Text (*.txt)", u"*.txt"},
+    {u"PDF (*.pdf)", u"*.pdf"},
+    {u"All Files (*.*)", u"*.*"},
+};
 constexpr int kImagesFilter = 1;
 constexpr int kAudioFilter = 2;
 
@@ -53,8 +64,10 @@ struct SetDialog {
   ButtonRow buttons;
 };
 
+// The placeholders read back in English, so that the preview and the
+// checks are the same in every language.
 std::u16string selectedProperty(const SetDialog& d) {
-  return propertyFromChooserLine(uiDropSelectedText(d.property.field));
+  return propertyFromChooserLine(englishOf(uiDropSelectedText(d.property.field)));
 }
 
 void refreshPreview(const SetDialog& d) {
@@ -66,7 +79,7 @@ void buildRows(SetDialog& d, const std::u16string& controlId, const std::u16stri
   d.rectangle = addRectangleRow(d.window, kRectangleLayout, d.rectangle.name);
   d.control = addControlRows(d.window, kControlLayout, controlId, u"");
   d.property = addDropDownRow(d.window, kPropertyY, u"Property:", 400, kPropertyHintBeforeType, kHintWidth);
-  uiDropAppend(d.property.field, kNoTypeYet);
+  uiDropAppend(d.property.field, localized(kNoTypeYet));
   addRowLabel(d.window, kValueY, u"Value:");
   d.value = addValueArea(d.window, kValueY, value);
   d.preview = addPreviewRow(d.window, 240, 400, kHintHeight);
@@ -82,27 +95,38 @@ void loadStoredProperty(SetDialog& d, const std::u16string& property, const std:
   if (property.empty()) return;
   int record = findPropertyRecord(d.control.currentType, property);
   if (record < 0) return;
-  uiSetText(d.property.hint, propertyRecordAt(record).description);
+  uiSetText(d.property.hint, localized(propertyRecordAt(record).description));
   setupValueEditor(record, d.value, value);
 }
 
 // A new type offers its own properties, none chosen yet.
 void offerPropertiesOfCurrentType(SetDialog& d) {
   fillPropertyChooser(d.property.field, d.control.currentType, u"");
-  uiSetText(d.property.hint, kPropertyHintAfterType);
+  uiSetText(d.property.hint, localized(kPropertyHintAfterType));
 }
 
 void propertyChosen(SetDialog& d) {
   int record = findPropertyRecord(d.control.currentType, selectedProperty(d));
   if (record < 0) return;  // the placeholder or a section header
-  uiSetText(d.property.hint, propertyRecordAt(record).description);
+  uiSetText(d.property.hint, localized(propertyRecordAt(record).description));
   setupValueEditor(record, d.value, u"");
+}
+
+std::u16string fileFilters() {
+  std::u16string filters;
+  for (const FileFilter& filter : kFileFilters) {
+    if (!filters.empty()) filters += u'|';
+    filters += localized(filter.description);
+    filters += u'|';
+    filters += filter.patterns;
+  }
+  return filters;
 }
 
 void browseForFile(SetDialog& d) {
   int filter = d.control.currentType == u"mediaPlayer" ? kAudioFilter : kImagesFilter;
   std::u16string chosen;
-  if (uiChooseOpenFile(d.window, kFileDialogTitle, kFileFilters, filter, uiGetText(d.value.textField), chosen) &&
+  if (uiChooseOpenFile(d.window, localized(kFileDialogTitle), fileFilters(), filter, uiGetText(d.value.textField), chosen) &&
       !chosen.empty())
     uiSetText(d.value.textField, chosen);
 }
@@ -154,6 +178,7 @@ EventOutcome react(SetDialog& d, ParameterList parameters, UiControl* source) {
 }  // namespace
 
 int32_t editSetAction(ParameterList parameters) {
+  DialogLanguage language;
   ensurePropertyCatalogue();
   std::u16string rectangle = getHostParam(parameters, 0);
   std::u16string stored = getHostParam(parameters, 1);
@@ -164,7 +189,7 @@ int32_t editSetAction(ParameterList parameters) {
   d.rectangle.name = pickRectangle(rectangle);
   if (d.rectangle.name.empty()) return 0;
   std::u16string controlId = controlIdOfReference(stored);
-  d.window = openEditorWindow(kTitle, kInnerWidth, kInnerHeight);
+  d.window = openEditorWindow(editorTitle(kActionName, kDescription), kInnerWidth, kInnerHeight);
   if (!d.window) return 0;
   buildRows(d, controlId, value);
   loadStoredProperty(d, property, value);

@@ -71,7 +71,7 @@ void showChoiceList(const ValueArea& area) {
 // "true" and "false" are matched without regard to letter case.
 void fillBooleanChoices(UiControl* list, const std::u16string& currentValue) {
   uiDropClear(list);
-  uiDropAppend(list, kSelectPlaceholder);
+  uiDropAppend(list, localized(kSelectPlaceholder));
   uiDropAppend(list, u"true");
   uiDropAppend(list, u"false");
   std::u16string lower = lowerCaseText(currentValue);
@@ -82,7 +82,7 @@ void fillBooleanChoices(UiControl* list, const std::u16string& currentValue) {
 // equal to the current value (letter case included) is selected.
 void fillListedChoices(UiControl* list, const std::u16string& choices, const std::u16string& currentValue) {
   uiDropClear(list);
-  uiDropAppend(list, kSelectPlaceholder);
+  uiDropAppend(list, localized(kSelectPlaceholder));
   int selected = 0;
   for (int n = 1;; ++n) {
     std::u16string choice = pipeField(choices, n);
@@ -94,7 +94,8 @@ void fillListedChoices(UiControl* list, const std::u16string& choices, const std
 }
 
 std::u16string choicesHint(const std::u16string& choices) {
-  std::u16string hint = u"Valid:  ";
+  std::u16string hint = localized(u"Valid:");
+  hint += u"  ";
   for (char16_t c : choices) {
     if (c == u'|') hint += u"  ";
     else hint += c;
@@ -108,10 +109,10 @@ ValueArea addValueArea(UiWindow* window, int y, const std::u16string& value) {
   area.y = y;
   area.textField = uiAddTextField(window, value, kFieldX, y, kTextWidth, kFieldHeight, false);
   area.choiceList = uiAddDropDown(window, kFieldX, y, kChoiceWidth, kFieldHeight);
-  area.pickColorButton = uiAddButton(window, u"Pick Color...", kButtonX, y, kButtonWidth, kFieldHeight);
-  area.browseButton = uiAddButton(window, u"Browse...", kButtonX, y, kButtonWidth, kFieldHeight);
-  area.gradientButton = uiAddButton(window, u"Gradient...", kButtonX, y, kButtonWidth, kFieldHeight);
-  area.hintLine = uiAddLabel(window, kValueHintBeforeProperty, kFieldX, y + kHintGap, kHintWidth, kHintHeight);
+  area.pickColorButton = uiAddButton(window, localized(u"Pick Color..."), kButtonX, y, kButtonWidth, kFieldHeight);
+  area.browseButton = uiAddButton(window, localized(u"Browse..."), kButtonX, y, kButtonWidth, kFieldHeight);
+  area.gradientButton = uiAddButton(window, localized(u"Gradient..."), kButtonX, y, kButtonWidth, kFieldHeight);
+  area.hintLine = uiAddLabel(window, localized(kValueHintBeforeProperty), kFieldX, y + kHintGap, kHintWidth, kHintHeight);
   uiShow(area.choiceList, false);
   hideButtons(area);
   return area;
@@ -145,9 +146,9 @@ void setupValueEditor(int recordIndex, const ValueArea& area, const std::u16stri
   showIfPresent(area.gradientButton, layout.gradient);
 
   std::u16string hint;
-  if (layout.hint) hint = layout.hint;
+  if (layout.hint) hint = localized(layout.hint);
   else if (kind == PropertyKind::choice) hint = choicesHint(record.choices);
-  else hint = hasRecord ? record.example : kHintWithoutRecord;
+  else hint = hasRecord ? localizedExample(record.example) : localized(kHintWithoutRecord);
   uiSetText(area.hintLine, hint);
 }
 
@@ -160,5 +161,5 @@ void resetValueArea(const ValueArea& area) {
   showTextField(area, kTextWidth);
   hideButtons(area);
   placeButton(area.pickColorButton, area.y, kButtonX, kButtonWidth);
-  uiSetText(area.hintLine, kValueHintBeforeProperty);
+  uiSetText(area.hintLine, localized(kValueHintBeforeProperty));
 }

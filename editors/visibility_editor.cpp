@@ -45,7 +45,9 @@ void refreshPreview(const VisibilityDialog& d) {
   showPreview(d.preview, kActionName, {d.rectangle.name, controlIdText(d.control), currentOperation(d).word});
 }
 
-void showOperationHint(const VisibilityDialog& d) { uiSetText(d.operation.hint, currentOperation(d).hint); }
+void showOperationHint(const VisibilityDialog& d) {
+  uiSetText(d.operation.hint, localized(currentOperation(d).hint));
+}
 
 void buildRows(VisibilityDialog& d, const std::u16string& controlId, const std::u16string& word) {
   d.rectangle = addRectangleRow(d.window, kRectangleLayout, d.rectangle.name);
@@ -87,6 +89,7 @@ EventOutcome react(VisibilityDialog& d, ParameterList parameters, UiControl* sou
 }  // namespace
 
 int32_t editVisibilityAction(ParameterList parameters) {
+  DialogLanguage language;
   std::u16string rectangle = getHostParam(parameters, 0);
   std::u16string controlId = controlIdOfReference(getHostParam(parameters, 1));
   std::u16string word = getHostParam(parameters, 2);
@@ -95,7 +98,7 @@ int32_t editVisibilityAction(ParameterList parameters) {
   VisibilityDialog d;
   d.rectangle.name = pickRectangle(rectangle);
   if (d.rectangle.name.empty()) return 0;
-  d.window = openEditorWindow(u"ZUVO_Visibility  -  Show, Hide, Enable or Disable a control", 460, 262);
+  d.window = openEditorWindow(editorTitle(kActionName, u"Show, Hide, Enable or Disable a control"), 460, 262);
   if (!d.window) return 0;
   buildRows(d, controlId, word);
   showOperationHint(d);

@@ -1,0 +1,10 @@
+// Italian dialog texts. The format is described at the top of texts_de.cpp.
+#include "editors/translations/text_table.h"
+
+namespace {
+const TextPair kPairs[] = {
+    kEndOfTexts,
+};
+}  // namespace
+
+const TextTable kTextsIt = {u"it", kPairs};
