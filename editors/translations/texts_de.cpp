@@ -11,14 +11,22 @@
 //   kEndOfTexts stays the last entry.
 // - A text the table lacks, or whose translation is empty, is shown in
 //   English.
-// - What must come through a translation unchanged, the same number of
-//   times: line breaks (\r\n), bracketed names such as [PubDir] or
-//   [ZUVO.PropValue], IDs and names with an underscore (btn_submit,
-//   :ZUVO_OnPropValue), colours (#rrggbb, rgba(r,g,b,a)), numbers, the "|"
-//   separators of sample lists, the dashes around the drop-down entries
-//   ("-- ... --", "--- ... ---"), a closing "..." or ":", file patterns
-//   (*.png), HTML tags (<b>), time and date formats (HH:MM:SS) and the words
-//   Kesto, Tavix, ZUVO, Zezovadu and WebView2. A test checks this.
+// - What must come through a translation unchanged, as many times as in
+//   the English text, in any order: line breaks (\r\n); bracketed names and
+//   the path after them ([PubDir]photo.jpg, [ZUVO.PropValue]); addresses;
+//   CSS functions (rgba(r,g,b,a)); colours (#rrggbb); HTML tags (<b>); file
+//   patterns (*.png); time and date formats (HH:MM:SS); names with an
+//   underscore (btn_submit, :ZUVO_OnPropValue); the names Kesto, Tavix,
+//   ZUVO, Zezovadu and WebView2; joined-up names (OnSaveComplete, TextArea,
+//   colIndex); numbers; "..."; the "|" separators; the dashes that open and
+//   close a drop-down entry ("-- ... --", "--- ... ---"); and a colon that
+//   ends the text, written ":" as Windows writes it in every language.
+//   The test TextTableCheck checks this for every pair, and whether the
+//   table is complete: ctest --test-dir build/native -R TextTableCheck
+// - Some texts are pieces that the dialogs join: "e.g." and "or" with the
+//   sample values of an example ("e.g. 0 or -1" shows the translation of
+//   "e.g.", " 0 ", that of "or", " -1"), "Valid:" before a list of values,
+//   and a window's description after "ZUVO_Set  -  ".
 // - `kTextsXx` and its language names stay as they are: the names are
 //   matched against the languages Windows reports for the author.
 #include "editors/translations/text_table.h"
