@@ -28,12 +28,17 @@ size_t lengthOf(const char16_t* text) {
   return length;
 }
 
+// Whether zero-terminated `a` is the `bLength` units of `b`; a unit zero
+// inside `b` ends nothing.
 bool equalTexts(const char16_t* a, const char16_t* b, size_t bLength) {
   size_t i = 0;
   for (; i < bLength; ++i)
-    if (a[i] != b[i]) return false;
+    if (a[i] == 0 || a[i] != b[i]) return false;
   return a[i] == 0;
 }
+
+// A translation left null or empty is none: the English text is shown.
+bool hasTranslation(const TextPair& pair) { return pair.translated && pair.translated[0]; }
 
 char16_t lowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
 
@@ -71,7 +76,7 @@ const TextTable* tableForName(const char16_t* name) {
 
 const TextPair* pairOf(const char16_t* english, size_t length) {
   for (const TextPair* pair = chosen->pairs; pair->english; ++pair)
-    if (equalTexts(pair->english, english, length)) return pair->translated[0] ? pair : nullptr;
+    if (equalTexts(pair->english, english, length)) return hasTranslation(*pair) ? pair : nullptr;
   return nullptr;
 }
 
@@ -116,7 +121,7 @@ std::u16string localized(const std::u16string& english) {
 
 std::u16string englishOf(const std::u16string& shown) {
   for (const TextPair* pair = chosen->pairs; pair->english; ++pair)
-    if (pair->translated[0] && equalTexts(pair->translated, shown.c_str(), shown.size())) return pair->english;
+    if (hasTranslation(*pair) && equalTexts(pair->translated, shown.c_str(), shown.size())) return pair->english;
   return shown;
 }
 

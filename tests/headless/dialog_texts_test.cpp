@@ -214,7 +214,8 @@ TEST(ProtectedTokens, AreTheSyntaxAndNamesOfTheTexts) {
 namespace {
 const TextPair kTestPairs[] = {
     {u"Rectangle:", u"Rechteck:"},
-    {u"OK", u""},  // left empty: shown in English
+    {u"OK", u""},           // left empty: shown in English
+    {u"Cancel", nullptr},   // the same
     {u"e.g.", u"z. B."},
     {u"or", u"oder"},
     {u"Click Me", u"Klick mich"},
@@ -234,6 +235,9 @@ TEST_F(DialogTexts, LookUpFallsBackToEnglish) {
   EXPECT_EQ(std::u16string(localized(u"Cancel")), u"Cancel");
   EXPECT_EQ(std::u16string(localized(u"OK")), u"OK");
   EXPECT_EQ(localized(std::u16string(u"Rectangle")), u"Rectangle");  // whole texts only
+  std::u16string withZero(u"Rectangle:\0more", 15);
+  EXPECT_EQ(localized(withZero), withZero);
+  EXPECT_EQ(englishOf(std::u16string(u"Rechteck:\0", 10)), std::u16string(u"Rechteck:\0", 10));
   EXPECT_EQ(localized(static_cast<const char16_t*>(nullptr)), nullptr);
   EXPECT_EQ(englishOf(u"-- Eigenschaft wählen --"), u"-- choose property --");
   EXPECT_EQ(englishOf(u"btn_ok  -  Text"), u"btn_ok  -  Text");
