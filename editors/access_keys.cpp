@@ -81,21 +81,3 @@ std::u16string withAccessKey(const std::u16string& caption, const std::u16string
   size_t place = bracketPlace(caption);
   return doubledAmpersands(caption.substr(0, place)) + u"(&" + key + u')' + doubledAmpersands(caption.substr(place));
 }
-
-std::u16string withoutAccessKey(const std::u16string& caption) {
-  std::u16string shown;
-  for (size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
-    shown += caption[i];
-  }
-  return shown;
-}
-
-char16_t accessKeyOf(const std::u16string& caption) {
-  for (size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != u'&') continue;
-    if (caption[i + 1] != u'&') return caption[i + 1];
-    ++i;
-  }
-  return 0;
-}

@@ -4,6 +4,8 @@
 // language, so each caption takes a key that its dialog has not given yet.
 #include <string>
 
+#include "ui/caption_marks.h"
+
 struct AccessKeys {
   std::u16string taken;  // the keys given so far, lower-cased
 };
@@ -17,7 +19,3 @@ struct AccessKeys {
 // any, appended in brackets as Windows does in those languages:
 // "名前(&N):".
 std::u16string withAccessKey(const std::u16string& caption, const std::u16string& english, AccessKeys& keys);
-// The caption as shown: its access-key marks taken out ("&&" shows "&").
-std::u16string withoutAccessKey(const std::u16string& caption);
-// The key marked in a caption, or 0 when it has none.
-char16_t accessKeyOf(const std::u16string& caption);

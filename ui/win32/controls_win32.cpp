@@ -48,6 +48,10 @@ UiControl* uiAddLabel(UiWindow* window, const std::u16string& text, int x, int y
                     {x, y, width, height});
 }
 
+UiControl* uiAddFieldLabel(UiWindow* window, const std::u16string& text, int x, int y, int width, int height) {
+  return addControl(window, ControlKind::Label, L"STATIC", text, SS_LEFT, 0, {x, y, width, height});
+}
+
 UiControl* uiAddTextField(UiWindow* window, const std::u16string& text, int x, int y, int width, int height,
                           bool readOnly) {
   DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? WS_DISABLED : 0);

@@ -1,5 +1,7 @@
 #include "ui/win32/dialog_state_win32.h"
 
+#include "ui/caption_marks.h"
+
 const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 std::u16string windowText(HWND hwnd) {
@@ -27,4 +29,11 @@ bool isShown(const UiControl* control) { return (GetWindowLongW(control->hwnd, G
 int comboSelection(HWND combo) {
   LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
   return selected == CB_ERR ? -1 : static_cast<int>(selected);
+}
+
+std::u16string shownText(const UiControl* control) {
+  std::u16string text = windowText(control->hwnd);
+  bool marked = control->kind == ControlKind::Button ||
+                (control->kind == ControlKind::Label && !(GetWindowLongW(control->hwnd, GWL_STYLE) & SS_NOPREFIX));
+  return marked ? withoutAccessKey(text) : text;
 }

@@ -11,7 +11,7 @@ constexpr int kHintGapLimit = 4;  // a hint line stands at most this far below i
 // glyph's ink (a glyph's advance may leave space after it that the room need
 // not hold).
 bool textFits(const UiControl* control) {
-  std::u16string text = windowText(control->hwnd);
+  std::u16string text = shownText(control);
   if (text.empty()) return true;
   RECT client;
   GetClientRect(control->hwnd, &client);
@@ -52,7 +52,7 @@ std::u16string tipText(UiWindow* window, const UiControl* control) {
   std::u16string tip;
   if (!isShown(control)) return tip;
   bool showsOwnText = control->kind == ControlKind::Label || (control->kind == ControlKind::TextField && control->readOnly);
-  if (showsOwnText && !textFits(control)) tip = windowText(control->hwnd);
+  if (showsOwnText && !textFits(control)) tip = shownText(control);
   for (auto& hint : window->controls)
     if (explains(hint.get(), control) && isShown(hint.get()) && !textFits(hint.get()))
       appendLine(tip, windowText(hint->hwnd));
