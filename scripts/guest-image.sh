@@ -19,13 +19,23 @@ trap 'rm -rf "$work"' EXIT
 echo "guest-image: making $image (10 to 15 minutes)" >&2
 
 packages=$(grep -v -e '^#' -e '^$' "$root/scripts/lib/guest-packages.txt" | paste -sd,)
-mmdebstrap --quiet --variant=apt --architectures=amd64,i386 --include="$packages" \
-  --aptopt='APT::Install-Recommends "false"' \
-  --customize-hook="install -m 755 '$root/scripts/lib/guest-init.sh' \"\$1/sbin/zuvo-guest-init\"" \
-  bookworm "$work/rootfs" \
-  "deb http://deb.debian.org/debian bookworm main" \
-  "deb http://deb.debian.org/debian bookworm-updates main" \
-  "deb http://deb.debian.org/debian-security bookworm-security main"
+bootstrap() {  # suites...
+  local suite sources=()
+  for suite in "$@"; do sources+=("deb http://deb.debian.org/$suite main"); done
+  rm -rf "$work/rootfs"
+  mmdebstrap --quiet --variant=apt --architectures=amd64,i386 --include="$packages" \
+    --aptopt='APT::Install-Recommends "false"' \
+    --customize-hook="install -m 755 '$root/scripts/lib/guest-init.sh' \"\$1/sbin/zuvo-guest-init\"" \
+    bookworm "$work/rootfs" "${sources[@]}"
+}
+# A mirror caught in the middle of a sync serves an index that its release
+# file does not describe, and the whole bootstrap fails. The machine only
+# runs the project's tests, offline: where the security suite cannot be
+# had, it is made from the release and its updates alone.
+if ! bootstrap "debian bookworm" "debian bookworm-updates" "debian-security bookworm-security"; then
+  echo "guest-image: the security suite could not be read; making the machine without it" >&2
+  bootstrap "debian bookworm" "debian bookworm-updates"
+fi
 cp "$work"/rootfs/boot/vmlinuz-* "$work/vmlinuz"
 cp "$work"/rootfs/boot/initrd.img-* "$work/initrd.img"
 # Room for the Wine prefix and whatever a run writes (the disk is sparse).

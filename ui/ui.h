@@ -49,6 +49,10 @@ NativeWindow uiNativeWindow(UiWindow* window);
 NativeWindow uiActiveWindow();
 
 UiControl* uiAddLabel(UiWindow* window, const std::u16string& text, int x, int y, int width, int height);
+// A label that names the field after it: an "&" in its text marks the
+// access key that moves to that field (ui/caption_marks.h). So does an "&"
+// in a button's caption, which then clicks the button.
+UiControl* uiAddFieldLabel(UiWindow* window, const std::u16string& text, int x, int y, int width, int height);
 UiControl* uiAddTextField(UiWindow* window, const std::u16string& text, int x, int y, int width, int height,
                           bool readOnly);
 // A non-editable drop-down list, empty and with nothing selected.

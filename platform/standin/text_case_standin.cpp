@@ -1,5 +1,6 @@
 // Stand-in for the platform's character lower-casing: ASCII, Latin-1 and the
-// Latin Extended-A pairs, which covers every character a control ID uses.
+// Latin Extended-A pairs, which covers every character a control ID uses,
+// and the Greek and Cyrillic capitals, which access keys use.
 #include "platform/text_case.h"
 
 namespace {
@@ -11,6 +12,8 @@ char16_t lowerUnit(char16_t c) {
     bool evenIsUpper = (c < 0x139) || (c > 0x148 && c < 0x179);
     if (evenIsUpper ? (c % 2 == 0) : (c % 2 == 1)) return c + 1;
   }
+  if ((c >= 0x391 && c <= 0x3A9 && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)) return c + 32;
+  if (c >= 0x400 && c <= 0x40F) return c + 80;
   return c;
 }
 }  // namespace

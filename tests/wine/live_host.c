@@ -114,6 +114,7 @@ static void finishRun(void) { KillTimer(mainWindow, 1); }
 /* ---- nested: a failing edit inside an editor's loop ---- */
 
 static char* hugeValue;
+static int innerShown;
 static void* reserved[4096];
 static int reservedCount;
 
@@ -147,12 +148,14 @@ static void nestedTick(void) {
     fillAddressSpace();
     result = editAction(1, list);
     releaseAddressSpace();
-    printf("inner edit %d, list %s\n", result, list[0] == hugeValue ? "intact" : "changed");
+    printf("inner edit %d (%s), list %s\n", result, innerShown ? "closed by the author" : "failed",
+           list[0] == hugeValue ? "intact" : "changed");
     printf("outer dialog %s\n", IsWindow(outer) && IsWindowVisible(outer) && outer == dialogTitled(L"ZUVO_GoSub")
                                     ? "still open" : "gone");
     SendMessageW(firstEnabledEdit(outer), WM_SETTEXT, 0, (LPARAM)L"AfterTheFailure");
     step = 2;
   } else if (step == 1 && inner) {
+    innerShown = 1;
     PostMessageW(inner, WM_CLOSE, 0, 0);
   } else if (step == 2 && outer) {
     step = 3;

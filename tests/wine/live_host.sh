@@ -23,8 +23,15 @@ run_host() {  # the host's output, and "exit N" when it ended otherwise than nor
 start_private_display
 keep_wine_session
 
-check_equal "a failing edit inside an editor's loop closes nothing of the editor around it" \
-  "$(printf '%s\n' 'inner edit 0, list intact' 'outer dialog still open' 'outer edit 1, subroutine AfterTheFailure')" \
+# In a 32-bit process the second edit fails for want of address space; a
+# 64-bit one cannot be filled so, and there its dialog is closed instead.
+case $(objdump -f "$BUILD_DIR/zuvo_companion.dll" | grep -o 'pei-[a-z0-9-]*') in
+  pei-i386) inner='failed' ;;
+  *) inner='closed by the author' ;;
+esac
+check_equal "a second edit inside an editor's loop closes nothing of the editor around it" \
+  "$(printf '%s\n' "inner edit 0 ($inner), list intact" 'outer dialog still open' \
+    'outer edit 1, subroutine AfterTheFailure')" \
   "$(run_host nested)"
 
 check_equal "the owner destroyed: the edit ends at once, writing nothing" \

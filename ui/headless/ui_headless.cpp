@@ -76,6 +76,12 @@ UiControl* uiAddLabel(UiWindow* w, const std::u16string& text, int x, int y, int
   return addControl(w, HeadlessKind::Label, text, x, y, width, height);
 }
 
+UiControl* uiAddFieldLabel(UiWindow* w, const std::u16string& text, int x, int y, int width, int height) {
+  UiControl* label = addControl(w, HeadlessKind::Label, text, x, y, width, height);
+  label->state.accessKeyed = true;
+  return label;
+}
+
 UiControl* uiAddTextField(UiWindow* w, const std::u16string& text, int x, int y, int width, int height,
                           bool readOnly) {
   UiControl* field = addControl(w, HeadlessKind::TextField, text, x, y, width, height);
@@ -88,7 +94,9 @@ UiControl* uiAddDropDown(UiWindow* w, int x, int y, int width, int height) {
 }
 
 UiControl* uiAddButton(UiWindow* w, const std::u16string& caption, int x, int y, int width, int height) {
-  return addControl(w, HeadlessKind::Button, caption, x, y, width, height);
+  UiControl* button = addControl(w, HeadlessKind::Button, caption, x, y, width, height);
+  button->state.accessKeyed = true;
+  return button;
 }
 
 void uiSetDefaultButton(UiControl* button) {

@@ -14,6 +14,7 @@ struct HeadlessControl {
   int x = 0, y = 0, width = 0, height = 0;
   bool visible = true;
   bool readOnly = false;
+  bool accessKeyed = false;  // an "&" in the text marks an access key (field labels, buttons)
   std::u16string text;
   std::vector<std::u16string> entries;  // drop-downs
   int selected = -1;                    // drop-downs

@@ -5,6 +5,7 @@
 
 #include "tools/kesto-sim/edit_platform.h"
 #include "tools/kesto-sim/edit_png.h"
+#include "ui/caption_marks.h"
 #include "ui/headless/ui_headless.h"
 
 namespace {
@@ -48,6 +49,10 @@ SeenControl seeControl(UiControl* control, const HeadlessWindow& window, bool ac
   seen.enabled = !state.readOnly;
   seen.focused = active && window.focus == control;
   seen.text = state.kind == HeadlessKind::Swatch ? colorText(state.color) : state.text;
+  if (state.accessKeyed) {
+    seen.accessKey = accessKeyOf(seen.text);
+    seen.text = withoutAccessKey(seen.text);
+  }
   if (state.kind == HeadlessKind::DropDown) {
     seen.entries = state.entries;
     seen.selected = state.selected;

@@ -10,6 +10,7 @@
 #include "tools/kesto-sim/edit_platform.h"
 #include "tools/kesto-sim/edit_png.h"
 #include "tools/kesto-sim/text.h"
+#include "ui/caption_marks.h"
 
 namespace {
 constexpr UINT kSettleMessage = WM_APP + 7;
@@ -219,6 +220,13 @@ SeenControl seeControl(HWND control, HWND focus) {
     seen.text = swatchColor(control);
   } else {
     seen.text = textOf(control);
+    // Field labels and buttons show their access key underlined, not its mark.
+    LONG style = GetWindowLongW(control, GWL_STYLE);
+    bool marked = seen.kind == std::string("button") || (seen.kind == std::string("label") && !(style & SS_NOPREFIX));
+    if (marked) {
+      seen.accessKey = accessKeyOf(seen.text);
+      seen.text = withoutAccessKey(seen.text);
+    }
   }
   return seen;
 }
