@@ -1,9 +1,12 @@
 #include "editors/editor_framework.h"
 
+#include "editors/access_keys.h"
+
 #include "catalogue/control_types.h"
 #include "host/host_state.h"
 #include "host/host_strings.h"
 #include "platform/codepage.h"
+#include "platform/text_case.h"
 
 std::u16string trimSpaces(const std::u16string& text) {
   size_t first = text.find_first_not_of(u' ');
@@ -82,8 +85,9 @@ namespace {
 struct OpenDialog {
   UiWindow* window = nullptr;
   NativeWindow native = nullptr;  // its handle as it was opened
-  UiWindow* under = nullptr;  // the dialog it is modal to, disabled while it is open
-  int edit = 0;               // the nesting depth of the edit that opened it
+  UiWindow* under = nullptr;      // the dialog it is modal to, disabled while it is open
+  int edit = 0;                   // the nesting depth of the edit that opened it
+  AccessKeys keys;                // the access keys its captions have taken
 };
 constexpr int kMostOpenDialogs = 16;
 OpenDialog openDialogs[kMostOpenDialogs];
@@ -94,6 +98,16 @@ bool isOpen(const UiWindow* window) {
   for (int i = 0; i < openDialogCount; ++i)
     if (openDialogs[i].window == window) return true;
   return false;
+}
+
+// The access keys of a dialog's captions; a window opened some other way
+// (by a test) gets a set of its own for each caption.
+AccessKeys& keysOf(UiWindow* window) {
+  for (int i = 0; i < openDialogCount; ++i)
+    if (openDialogs[i].window == window) return openDialogs[i].keys;
+  static AccessKeys unlisted;
+  unlisted = {};
+  return unlisted;
 }
 
 OpenDialog* openDialogOf(NativeWindow native) {
@@ -110,7 +124,7 @@ UiWindow* openWindowOfEdit(const std::u16string& title, int innerWidth, int inne
   if (!window) return nullptr;
   OpenDialog* ownerDialog = modalToOwner ? openDialogOf(owner) : nullptr;
   UiWindow* under = ownerDialog && ownerDialog->edit == editDepth ? ownerDialog->window : nullptr;
-  openDialogs[openDialogCount++] = {window, uiNativeWindow(window), under, editDepth};
+  openDialogs[openDialogCount++] = {window, uiNativeWindow(window), under, editDepth, {}};
   if (under) uiEnableWindow(under, false);
   return window;
 }
@@ -134,7 +148,7 @@ void closeDialogWindow(UiWindow* window) {
   for (int i = openDialogCount; i-- > 0;) {
     if (openDialogs[i].window != window) continue;
     UiWindow* under = openDialogs[i].under;
-    for (int j = i; j + 1 < openDialogCount; ++j) openDialogs[j] = openDialogs[j + 1];
+    for (int j = i; j + 1 < openDialogCount; ++j) openDialogs[j] = std::move(openDialogs[j + 1]);
     openDialogs[--openDialogCount] = {};
     if (under && isOpen(under)) uiEnableWindow(under, true);
     break;
@@ -150,8 +164,26 @@ void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, c
   uiWarningBox(dialog, actionName, localized(text));
 }
 
+UiControl* addFieldLabel(UiWindow* window, const std::u16string& english, int x, int y, int width, int height) {
+  return uiAddFieldLabel(window, withAccessKey(localized(english), english, keysOf(window)), x, y, width, height);
+}
+
+UiControl* addKeyedButton(UiWindow* window, const std::u16string& english, int x, int y, int width, int height) {
+  return uiAddButton(window, withAccessKey(localized(english), english, keysOf(window)), x, y, width, height);
+}
+
+void setFieldLabel(UiWindow* window, UiControl* label, const std::u16string& english) {
+  AccessKeys& keys = keysOf(window);
+  char16_t previous = accessKeyOf(uiGetText(label));
+  if (previous) {
+    size_t at = keys.taken.find(lowerCaseText(std::u16string(1, previous)));
+    if (at != std::u16string::npos) keys.taken.erase(at, 1);
+  }
+  uiSetText(label, withAccessKey(localized(english), english, keys));
+}
+
 UiControl* addRowLabel(UiWindow* window, int fieldY, const std::u16string& text) {
-  return uiAddLabel(window, localized(text), kLabelX, fieldY + kLabelDrop, kLabelWidth, kLabelHeight);
+  return addFieldLabel(window, text, kLabelX, fieldY + kLabelDrop, kLabelWidth, kLabelHeight);
 }
 
 UiControl* addRowTextField(UiWindow* window, int y, int width, const std::u16string& text) {
@@ -198,7 +230,7 @@ RectangleRow addRectangleRow(UiWindow* window, const RectangleRowLayout& layout,
   rectangle.name = name;
   rectangle.row.label = addRowLabel(window, layout.y, u"Rectangle:");
   rectangle.row.field = uiAddTextField(window, name, kFieldX, layout.y, layout.fieldWidth, kFieldHeight, true);
-  rectangle.rePick = uiAddButton(window, localized(u"Re-Pick..."), layout.buttonX, layout.y, layout.buttonWidth, kFieldHeight);
+  rectangle.rePick = addKeyedButton(window, u"Re-Pick...", layout.buttonX, layout.y, layout.buttonWidth, kFieldHeight);
   if (layout.hint) rectangle.row.hint = addHintLine(window, layout.y, layout.hintWidth, layout.hint);
   return rectangle;
 }
@@ -235,7 +267,7 @@ bool controlIdChanged(ControlRows& rows) {
 void controlTypeChosen(ControlRows& rows) { rows.currentType = controlTypeAt(uiDropSelected(rows.type.field)); }
 
 UiControl* addPreviewRow(UiWindow* window, int y, int width, int labelHeight) {
-  uiAddLabel(window, localized(u"Preview:"), kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
+  addFieldLabel(window, u"Preview:", kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
   return uiAddTextField(window, u"", kFieldX, y, width, kFieldHeight, true);
 }
 

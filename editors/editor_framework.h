@@ -102,7 +102,15 @@ void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, c
 
 // ---- Rows ----
 
+// A label naming the field after it, and a button other than OK and
+// Cancel (which answer Enter and Escape): each in the dialog's language,
+// with an access key that no other caption of its dialog has.
+UiControl* addFieldLabel(UiWindow* window, const std::u16string& english, int x, int y, int width, int height);
+UiControl* addKeyedButton(UiWindow* window, const std::u16string& english, int x, int y, int width, int height);
 UiControl* addRowLabel(UiWindow* window, int fieldY, const std::u16string& text);
+// Gives a field label another text: its key is given up, and the new text
+// takes one the dialog has not given to any other caption.
+void setFieldLabel(UiWindow* window, UiControl* label, const std::u16string& english);
 UiControl* addRowTextField(UiWindow* window, int y, int width, const std::u16string& text);
 UiControl* addRowDropDown(UiWindow* window, int y, int width);
 // A hint line at x 102 under the field whose top is `fieldY`.

@@ -32,14 +32,14 @@ struct GradientDialog {
 };
 
 UiControl* addLabelAt(UiWindow* window, const std::u16string& text, int x, int rowY, int width) {
-  return uiAddLabel(window, localized(text), x, rowY + kLabelDrop, width, kLabelHeight);
+  return addFieldLabel(window, text, x, rowY + kLabelDrop, width, kLabelHeight);
 }
 
 ColorRow addColorRow(UiWindow* window, int y, const std::u16string& label, const std::u16string& color) {
   addLabelAt(window, label, 14, y, 60);
   ColorRow row;
   row.field = uiAddTextField(window, color, 80, y, 120, kFieldHeight, false);
-  row.pick = uiAddButton(window, localized(u"Pick..."), 206, y, 70, kFieldHeight);
+  row.pick = addKeyedButton(window, u"Pick...", 206, y, 70, kFieldHeight);
   row.swatch = uiAddSwatch(window, colorFromText(color), 282, y, 30, kFieldHeight);
   return row;
 }
@@ -54,7 +54,7 @@ void buildRows(GradientDialog& d) {
   d.angleLabel = addLabelAt(d.window, u"Angle:", 220, 10, 44);
   d.angle = uiAddTextField(d.window, kDefaultAngle, 268, 10, 50, kFieldHeight, false);
   // "deg" takes 21 pixels in the design font: 24 leave it whole.
-  d.degLabel = addLabelAt(d.window, u"deg", 322, 10, 24);
+  d.degLabel = uiAddLabel(d.window, localized(u"deg"), 322, 10 + kLabelDrop, 24, kLabelHeight);
   d.colors[0] = addColorRow(d.window, 46, u"Color 1:", kDefaultColor1);
   d.colors[1] = addColorRow(d.window, 82, u"Color 2:", kDefaultColor2);
   addLabelAt(d.window, u"Preview:", 14, 120, 60);

@@ -73,7 +73,7 @@ void applyOperation(const ItemsDialog& d) {
   uiSetText(d.operation.hint, localized(operation.hint));
   showRow(d.text, takesText(operation));
   if (!takesText(operation)) return;
-  uiSetText(d.text.label, localized(operation.textLabel));
+  setFieldLabel(d.window, d.text.label, operation.textLabel);
   uiSetText(d.text.hint, localized(operation.textHint));
 }
 

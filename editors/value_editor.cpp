@@ -109,9 +109,9 @@ ValueArea addValueArea(UiWindow* window, int y, const std::u16string& value) {
   area.y = y;
   area.textField = uiAddTextField(window, value, kFieldX, y, kTextWidth, kFieldHeight, false);
   area.choiceList = uiAddDropDown(window, kFieldX, y, kChoiceWidth, kFieldHeight);
-  area.pickColorButton = uiAddButton(window, localized(u"Pick Color..."), kButtonX, y, kButtonWidth, kFieldHeight);
-  area.browseButton = uiAddButton(window, localized(u"Browse..."), kButtonX, y, kButtonWidth, kFieldHeight);
-  area.gradientButton = uiAddButton(window, localized(u"Gradient..."), kButtonX, y, kButtonWidth, kFieldHeight);
+  area.pickColorButton = addKeyedButton(window, u"Pick Color...", kButtonX, y, kButtonWidth, kFieldHeight);
+  area.browseButton = addKeyedButton(window, u"Browse...", kButtonX, y, kButtonWidth, kFieldHeight);
+  area.gradientButton = addKeyedButton(window, u"Gradient...", kButtonX, y, kButtonWidth, kFieldHeight);
   area.hintLine = uiAddLabel(window, localized(kValueHintBeforeProperty), kFieldX, y + kHintGap, kHintWidth, kHintHeight);
   uiShow(area.choiceList, false);
   hideButtons(area);

@@ -13,6 +13,7 @@
 #include "editor_test_support.h"
 #include "editors/action_editors.h"
 #include "editors/dialog_texts.h"
+#include "platform/text_case.h"
 #include "platform/standin/ui_languages_standin.h"
 #include "tools/shared/utf8.h"
 
@@ -61,7 +62,7 @@ void expectAllTranslated(UiWindow* w) {
   for (UiControl* control : window.controls) {
     const HeadlessControl& c = state(control);
     if (c.kind == HeadlessKind::Label || c.kind == HeadlessKind::Button) {
-      EXPECT_TRUE(c.text.empty() || translated(c.text)) << utf16ToUtf8(c.text);
+      EXPECT_TRUE(c.text.empty() || translated(shownText(c))) << utf16ToUtf8(c.text);
     }
     if (c.kind == HeadlessKind::DropDown) {
       for (const std::u16string& entry : c.entries)
@@ -179,6 +180,24 @@ std::vector<Scenario> scenarios() {
   };
 }
 
+// Every field label and every button but OK and Cancel (which answer Enter
+// and Escape) has an access key, and no two captions of a window share one.
+void expectAccessKeys(UiWindow* w) {
+  std::set<std::u16string> keys;
+  for (UiControl* control : headlessWindow(w).controls) {
+    const HeadlessControl& c = state(control);
+    if (!c.accessKeyed) continue;
+    char16_t key = accessKeyOf(c.text);
+    std::u16string english = englishOf(c.text);
+    if (english == u"OK" || english == u"Cancel") {
+      EXPECT_EQ(key, 0) << utf16ToUtf8(c.text);
+      continue;
+    }
+    EXPECT_NE(key, 0) << "no access key: " << utf16ToUtf8(c.text);
+    EXPECT_TRUE(keys.insert(lowerCaseText(std::u16string(1, key))).second) << "key taken twice: " << utf16ToUtf8(c.text);
+  }
+}
+
 // Runs the scenario's steps in the edit of its action. In the
 // pseudo-language every window is checked at every step, and every message.
 Outcome run(const Scenario& scenario, bool pseudo) {
@@ -187,6 +206,7 @@ Outcome run(const Scenario& scenario, bool pseudo) {
   for (const Step& step : scenario.steps) {
     steps.push_back([&outcome, step, pseudo](UiWindow* w) {
       if (pseudo) expectAllTranslated(w);
+      expectAccessKeys(w);
       for (UiControl* control : headlessWindow(w).controls) {
         const HeadlessControl& c = state(control);
         if (c.kind == HeadlessKind::TextField) outcome.fields.push_back(c.text);

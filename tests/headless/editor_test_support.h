@@ -15,6 +15,7 @@
 #include "host/host_strings.h"
 #include "platform/host_memory.h"
 #include "tests/unit/host_block_counter.h"
+#include "ui/caption_marks.h"
 #include "ui/headless/ui_headless.h"
 
 namespace editor_test {
@@ -122,6 +123,9 @@ inline void startAuthor(std::vector<Step> steps) {
 // ---- Finding controls ----
 
 inline const HeadlessControl& state(UiControl* control) { return headlessControl(control); }
+// A control's text as the author sees it: a field label's or a button's
+// without its access-key mark.
+inline std::u16string shownText(const HeadlessControl& c) { return c.accessKeyed ? withoutAccessKey(c.text) : c.text; }
 
 inline UiControl* controlWhere(UiWindow* window, const std::function<bool(const HeadlessControl&)>& match) {
   for (UiControl* control : headlessWindow(window).controls)
@@ -131,7 +135,7 @@ inline UiControl* controlWhere(UiWindow* window, const std::function<bool(const 
 
 inline UiControl* labelled(UiWindow* window, const std::u16string& labelText) {
   UiControl* label = controlWhere(window, [&](const HeadlessControl& c) {
-    return c.kind == HeadlessKind::Label && c.x == 10 && c.text == labelText;
+    return c.kind == HeadlessKind::Label && c.x == 10 && shownText(c) == labelText;
   });
   if (!label) return nullptr;
   int fieldY = state(label).y - 4;
@@ -156,7 +160,7 @@ inline UiControl* hintUnder(UiWindow* window, UiControl* field) {
 
 inline UiControl* button(UiWindow* window, const std::u16string& caption) {
   return controlWhere(window, [&](const HeadlessControl& c) {
-    return c.kind == HeadlessKind::Button && c.text == caption;
+    return c.kind == HeadlessKind::Button && shownText(c) == caption;
   });
 }
 
@@ -166,7 +170,7 @@ inline UiControl* textLine(UiWindow* window, const std::u16string& text) {
   });
 }
 
-inline std::u16string textOf(UiControl* control) { return state(control).text; }
+inline std::u16string textOf(UiControl* control) { return shownText(state(control)); }
 inline std::u16string selectedText(UiControl* dropDown) { return uiDropSelectedText(dropDown); }
 inline std::u16string preview(UiWindow* window) { return textOf(labelled(window, u"Preview:")); }
 inline bool hasFocus(UiWindow* window, UiControl* control) { return headlessWindow(window).focus == control; }

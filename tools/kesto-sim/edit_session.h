@@ -13,7 +13,7 @@ struct SeenControl {
   std::string kind;  // label, field, dropdown, button, swatch
   int x = 0, y = 0, width = 0, height = 0;
   bool visible = true, enabled = true, focused = false;
-  std::u16string text;                  // as shown; a swatch's colour as #rrggbb
+  std::u16string text;                  // without its access key; a swatch's colour as #rrggbb
   char16_t accessKey = 0;               // field labels and buttons: the key, 0 for none
   std::vector<std::u16string> entries;  // drop-downs
   int selected = -1;                    // drop-downs

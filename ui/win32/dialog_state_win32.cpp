@@ -35,5 +35,5 @@ std::u16string shownText(const UiControl* control) {
   std::u16string text = windowText(control->hwnd);
   bool marked = control->kind == ControlKind::Button ||
                 (control->kind == ControlKind::Label && !(GetWindowLongW(control->hwnd, GWL_STYLE) & SS_NOPREFIX));
-  return marked ? withoutAccessKey(text) : text;
+  return marked ? drawnCaption(text) : text;
 }

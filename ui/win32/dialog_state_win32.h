@@ -73,8 +73,8 @@ constexpr int kTipWidth = 400;  // longer tooltips wrap, 96-DPI pixels
 
 const wchar_t* wide(const std::u16string& text);
 std::u16string windowText(HWND hwnd);
-// A control's text as the author sees it: without the access-key marks of
-// a field label or a button.
+// A control's text as it is drawn: without the access-key marks of a field
+// label or a button.
 std::u16string shownText(const UiControl* control);
 // A control whose window was not destroyed from outside.
 bool live(const UiControl* control);
