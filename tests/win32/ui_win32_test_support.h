@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "ui/caption_marks.h"
 #include "ui/ui.h"
 
 inline bool haveDisplay() {
@@ -33,10 +34,19 @@ inline UiEvent waitWhile(UiWindow* window, std::function<void()> act) {
 
 inline HWND hwndOf(UiWindow* window) { return static_cast<HWND>(uiNativeWindow(window)); }
 
+// A window's text as it is drawn: a button's or a field label's without
+// its access-key mark ("&Rectangle:" draws "Rectangle:", R underlined).
 inline std::wstring textOf(HWND hwnd) {
   wchar_t buffer[4096] = {0};
   SendMessageW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-  return buffer;
+  wchar_t name[16] = {0};
+  GetClassNameW(hwnd, name, 16);
+  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  bool marked = lstrcmpiW(name, L"Button") == 0 ||
+                (lstrcmpiW(name, L"Static") == 0 && (style & SS_TYPEMASK) != SS_OWNERDRAW && !(style & SS_NOPREFIX));
+  if (!marked) return buffer;
+  std::u16string drawn = drawnCaption(reinterpret_cast<const char16_t*>(buffer));
+  return std::wstring(drawn.begin(), drawn.end());
 }
 
 inline RECT frameInParent(HWND control) {
