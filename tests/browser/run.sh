@@ -14,4 +14,5 @@ export LANG=C.UTF-8
 if [ ! -d node_modules/playwright-core ]; then
   npm ci --no-audit --no-fund --loglevel=error >/dev/null
 fi
-exec node --test --test-reporter=spec tavix-stand-in.test.js actions.test.js embedding.test.js hostile-text.test.js
+exec node --test --test-reporter=spec tavix-stand-in.test.js actions.test.js embedding.test.js longest-string.test.js \
+  hostile-text.test.js
