@@ -8,6 +8,10 @@ cd "$root"
 ./scripts/build.sh
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 source scripts/lib/windows_tree.sh
+# The tree's own Wine prefixes, whatever the caller's shell names: the
+# pictures are the documentation's, made in known settings, and a prefix of
+# one's own is left alone.
+unset WINEPREFIX WINEARCH WINE_DPI WINE_FONT
 if ! machine_runs_i386; then
   echo "== this kernel runs no 32-bit x86 program: the demo runs the x86-64 build"
   echo "== of the same sources under 64-bit Wine (build/win64)"

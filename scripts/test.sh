@@ -4,12 +4,17 @@
 # the win32 suite under Wine (beside the native suite built with sanitizers,
 # scripts/sanitizer-tests.sh) and the browser tests. Where this machine runs
 # no 32-bit program, the win32 suite's Wine tests run in an emulated machine
-# that does (bin/guest), beside everything else.
+# that does (bin/guest), beside everything else. It never reads the caller's
+# WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES or DISPLAY.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 ./scripts/setup.sh browser
 source scripts/lib/windows_tree.sh
+# The tests run in the tree's own Wine prefixes and on displays of their
+# own, whatever the caller's shell says about Wine and X: a WINEPREFIX of
+# one's own is neither used nor changed.
+unset "${wine_caller_variables[@]}"
 mkdir -p build
 # Where this kernel runs no 32-bit program, the win32 tree's tests under
 # Wine run in an emulated machine (bin/guest). Its own test runs everywhere,

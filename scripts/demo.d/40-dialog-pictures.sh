@@ -8,6 +8,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out="$root/docs/dialogs"
 mkdir -p "$out"
 export LANG=C.UTF-8
+# In the tree's own prefixes, whatever the shell names: the pictures are made
+# in known settings, and --dpi and --font are refused in a prefix of one's own.
+unset WINEPREFIX WINEARCH WINE_DPI WINE_FONT
 
 # name | action line | steps before the picture (";" between steps) | DPI | font
 pictures=(

@@ -28,17 +28,29 @@ windows_tree_arch() {
   cat "$1/wine-arch" 2>/dev/null || echo win32
 }
 
-# The Wine prefix of TREE that bin/wine-run uses: WINEPREFIX when set;
-# otherwise one per display DPI and message font (WINE_DPI, WINE_FONT),
-# each made on first use and kept.
+# The Wine prefix that bin/wine-run uses for TREE: the one WINEPREFIX names
+# when set (the caller's own, used as it is), otherwise the tree's own.
 wine_prefix() {  # TREE
-  local dpi=${WINE_DPI:-96} font=${WINE_FONT:-tahoma}
   if [ -n "${WINEPREFIX:-}" ]; then echo "$WINEPREFIX"
-  elif [ "$font" != tahoma ]; then echo "$1/wineprefix-$font-dpi$dpi"
+  else tree_wine_prefix "$1"
+  fi
+}
+
+# The tree's own prefix for the display DPI and message font asked for
+# (WINE_DPI, WINE_FONT): one per pair, made by bin/wine-run on first use and
+# kept. Only these prefixes get bin/wine-run's settings.
+tree_wine_prefix() {  # TREE
+  local dpi=${WINE_DPI:-96} font=${WINE_FONT:-tahoma}
+  if [ "$font" != tahoma ]; then echo "$1/wineprefix-$font-dpi$dpi"
   elif [ "$dpi" = 96 ]; then echo "$1/wineprefix"
   else echo "$1/wineprefix-dpi$dpi"
   fi
 }
+
+# What the tests scrub from the environment they start in: a test runs in
+# the tree's own prefixes, on a display of its own, whatever the caller's
+# shell says about Wine and X.
+wine_caller_variables=(WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES DISPLAY WINE_DPI WINE_FONT)
 
 # True when the win32 tree's tests under Wine run in the emulated i386
 # machine (bin/guest) rather than here: where this kernel runs no 32-bit

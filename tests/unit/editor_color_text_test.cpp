@@ -39,6 +39,25 @@ TEST(ColorText, RgbFieldsAreReadAsWholeNumbers) {
   EXPECT_EQ(normalizeColor(u"rgb(-$10,x,99999999999)"), u"#f000ff");
 }
 
+// Authors type "$" numbers in either case, and mix them: every letter digit
+// reads the same in both, in the normal form and in the colour the picker
+// and the swatches take.
+TEST(ColorText, DollarHexDigitsReadAlikeInEitherCase) {
+  for (char16_t letter = u'a'; letter <= u'f'; ++letter) {
+    const char16_t capital = letter - u'a' + u'A';
+    const std::u16string upper = {u'$', capital, capital}, lower = {u'$', letter, letter};
+    const std::u16string mixed = {u'$', capital, letter};
+    EXPECT_EQ(normalizeColor(u"rgb(" + upper + u"," + lower + u"," + mixed + u")"),
+              std::u16string({u'#', letter, letter, letter, letter, letter, letter}))
+        << "digit " << static_cast<char>(capital);
+  }
+  EXPECT_EQ(normalizeColor(u"RGB($FF,$0F,$F0)"), u"#ff0ff0");
+  UiColor color = colorFromText(u"rgb($FF,$Ab,$cD)");
+  EXPECT_EQ(color.red, 0xFF);
+  EXPECT_EQ(color.green, 0xAB);
+  EXPECT_EQ(color.blue, 0xCD);
+}
+
 TEST(ColorText, HexByteKeepsTheLowEightBits) {
   EXPECT_EQ(hexByte(10), u"0a");
   EXPECT_EQ(hexByte(255), u"ff");
