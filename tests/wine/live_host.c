@@ -215,17 +215,26 @@ static void ownerDestroyedTick(void) {
   if (dialog && step++ == 0) destroyOwner(dialog);
 }
 
-static void builderDestroyedTick(void) {
-  HWND dialog = dialogTitled(L"ZUVO_Set");
-  HWND builder = dialogTitled(L"Build Gradient");
-  if (step == 0 && dialog) {
+/* The first steps of the builder's scenarios: "Gradient..." on the
+   ZUVO_Set dialog, then true once, when the builder is up. */
+static int builderUp(HWND* dialog, HWND* builder) {
+  *dialog = dialogTitled(L"ZUVO_Set");
+  *builder = dialogTitled(L"Build Gradient");
+  if (step == 0 && *dialog) {
     step = 1;
-    click(dialog, L"Gradient...");
-  } else if (step == 1 && builder) {
+    click(*dialog, L"Gradient...");
+  } else if (step == 1 && *builder) {
     step = 2;
-    printf("builder open\n");
-    destroyOwner(dialog);
+    return 1;
   }
+  return 0;
+}
+
+static void builderDestroyedTick(void) {
+  HWND dialog, builder;
+  if (!builderUp(&dialog, &builder)) return;
+  printf("builder open\n");
+  destroyOwner(dialog);
 }
 
 static const char* const kBackgroundAction[] = {"R1", "button:btn_ok", "style.background", "red"};
@@ -248,13 +257,8 @@ static int runDestroyed(void (*tick)(void)) {
 /* ---- builder: modal to the dialog under it ---- */
 
 static void builderTick(void) {
-  HWND dialog = dialogTitled(L"ZUVO_Set");
-  HWND builder = dialogTitled(L"Build Gradient");
-  if (step == 0 && dialog) {
-    step = 1;
-    click(dialog, L"Gradient...");
-  } else if (step == 1 && builder) {
-    step = 2;
+  HWND dialog, builder;
+  if (builderUp(&dialog, &builder)) {
     printf("while the builder is up the dialog under it is %s\n", IsWindowEnabled(dialog) ? "enabled" : "disabled");
     printf("the builder is %s\n", GetActiveWindow() == builder ? "active" : "not active");
     click(builder, L"OK");
