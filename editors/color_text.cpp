@@ -6,11 +6,13 @@
 namespace {
 const char16_t kHexDigits[] = u"0123456789abcdef";
 
+// Colour texts are lower-cased before any digit is read, so the letter
+// digits are the lower-case ones; upper-case digits come through that one
+// step, which the tests of upper-case colours watch.
 int digitValue(char16_t c, int base) {
   int value = -1;
   if (c >= u'0' && c <= u'9') value = c - u'0';
   else if (c >= u'a' && c <= u'f') value = c - u'a' + 10;
-  else if (c >= u'A' && c <= u'F') value = c - u'A' + 10;
   return value < base ? value : -1;
 }
 
