@@ -21,18 +21,23 @@ cleanup() {
 trap cleanup EXIT
 settings() { python3 "$SOURCE_DIR/tests/lib/wine_settings.py" "$own"; }
 
-# The owner's prefix: one as bin/wine-run makes its own (quick in the
-# emulated machine, which copies its template), then given the owner's
-# settings.
+# The owner's prefix, given the owner's settings in its first Wine session:
+# a copy of WINE_PREFIX_TEMPLATE where that holds one of the tree's
+# architecture (as in the emulated machine, where making a prefix takes a
+# minute), otherwise made by Wine itself as that session starts.
 arch=$(windows_tree_arch "$BUILD_DIR")
-echo "$arch" >"$work/wine-arch"
-WIN_BUILD_DIR=$work "$SOURCE_DIR/bin/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
+loader=wine
+[ "$arch" = win64 ] && loader=/usr/lib/wine/wine64
+template=${WINE_PREFIX_TEMPLATE:-}
+if [ -f "$template/system.reg" ] && grep -qx "#arch=$arch" "$template/system.reg"; then
+  cp -a "$template" "$own"
+fi
 message_font=$(python3 -c '
 import struct
 name = "DejaVu Sans".encode("utf-16-le").ljust(64, b"\0")
 data = struct.pack("<5l8B", -13, 0, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0) + name
 print(",".join("%02x" % byte for byte in data))')
-cat >"$own/drive_c/owner.reg" <<REG
+cat >"$work/owner.reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\\Control Panel\\Desktop]
@@ -48,9 +53,8 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]
 "MessageFont"=hex:$message_font
 REG
-loader=wine
-[ "$arch" = win64 ] && loader=/usr/lib/wine/wine64
-WINEPREFIX=$own WINEDEBUG=-all "$loader" regedit /S 'C:\owner.reg' </dev/null >/dev/null 2>&1
+WINEPREFIX=$own WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' \
+  "$loader" regedit /S "Z:${work//\//\\}\\owner.reg" </dev/null >/dev/null 2>&1
 WINEPREFIX=$own wineserver -w
 before=$(settings)
 check_equal "the owner's prefix holds the owner's settings" \
