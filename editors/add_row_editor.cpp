@@ -34,6 +34,7 @@ void refreshPreview(const AddRowDialog& d) {
 void buildRows(AddRowDialog& d, const std::u16string& table, const std::u16string& cells) {
   d.rectangle = addRectangleRow(d.window, kRectangleLayout, d.rectangle.name);
   d.table = addTextRow(d.window, 40, u"Table ID:", kFieldWidth, table, nullptr, 0);
+  uiKeepLeftToRight(d.table.field);
   d.cells = addTextRow(d.window, 70, u"Cell Values:", kFieldWidth, cells,
                        u"Comma-separated cell values  e.g.  Alice Chen,Engineering,Lead Developer", kFieldWidth);
   d.preview = addPreviewRow(d.window, 116, kFieldWidth, kLabelHeight);

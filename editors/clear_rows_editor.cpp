@@ -26,6 +26,7 @@ void refreshPreview(const ClearRowsDialog& d) {
 void buildRows(ClearRowsDialog& d, const std::u16string& table) {
   d.rectangle = addRectangleRow(d.window, kRectangleLayout, d.rectangle.name);
   d.table = addTextRow(d.window, 40, u"Table ID:", kFieldWidth, table, nullptr, 0);
+  uiKeepLeftToRight(d.table.field);
   addInfoLine(d.window, 74, 410, u"Removes all data rows from the specified Table control.");
   d.preview = addPreviewRow(d.window, 96, kFieldWidth, kLabelHeight);
   d.buttons = addButtonRow(d.window, 136, 114, 218, 90);

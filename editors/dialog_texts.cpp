@@ -17,6 +17,7 @@ const TextTable* const kBuiltInTables[] = {
 const TextTable* const* tables = kBuiltInTables;
 int tableCount = static_cast<int>(std::size(kBuiltInTables));
 const TextTable* chosen = &kEnglish;
+const TextTable* played = nullptr;
 
 // Room for the thread's language list: names are at most 85 units long,
 // and lists hold a handful.
@@ -81,6 +82,7 @@ const TextPair* pairOf(const char16_t* english, size_t length) {
 }
 
 const TextTable& chooseFromThread() {
+  if (played) return *played;
   char16_t languages[kLanguageListRoom];
   if (!threadUiLanguages(languages, kLanguageListRoom)) return kEnglish;
   languages[kLanguageListRoom - 1] = 0;
@@ -164,3 +166,5 @@ const TextTable& textTableForLanguages(const char16_t* languages) {
 }
 
 const TextTable& dialogTextTable() { return *chosen; }
+
+void playDialogLanguage(const TextTable* table) { played = table; }

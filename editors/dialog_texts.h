@@ -50,3 +50,7 @@ void useTextTables(const TextTable* const* tables, int count);
 const TextTable& textTableForLanguages(const char16_t* languages);
 // The table the dialogs use now; English has no pairs.
 const TextTable& dialogTextTable();
+// Tests on a platform whose thread languages they cannot set play a table
+// through this: the dialogs opened from then on take `table` whatever the
+// thread reports; null returns the choice to the thread's languages.
+void playDialogLanguage(const TextTable* table);

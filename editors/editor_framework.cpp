@@ -117,10 +117,21 @@ OpenDialog* openDialogOf(NativeWindow native) {
   return nullptr;
 }
 
+// English texts are the ones every layout was drawn for, so an English
+// dialog stands exactly as drawn; another language's texts may need more
+// room, and some read right to left.
+UiTextLayout textLayoutOfLanguage() {
+  const TextTable& language = dialogTextTable();
+  UiTextLayout layout;
+  layout.rightToLeft = language.rightToLeft;
+  layout.widenToTexts = language.pairs[0].english != nullptr;
+  return layout;
+}
+
 UiWindow* openWindowOfEdit(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner,
                            bool modalToOwner) {
   if (openDialogCount == kMostOpenDialogs) return nullptr;
-  UiWindow* window = uiCreateWindow(title, innerWidth, innerHeight, owner);
+  UiWindow* window = uiCreateWindow(title, innerWidth, innerHeight, owner, textLayoutOfLanguage());
   if (!window) return nullptr;
   OpenDialog* ownerDialog = modalToOwner ? openDialogOf(owner) : nullptr;
   UiWindow* under = ownerDialog && ownerDialog->edit == editDepth ? ownerDialog->window : nullptr;
@@ -247,6 +258,7 @@ ControlRows addControlRows(UiWindow* window, const ControlRowsLayout& layout, co
                            const std::u16string& initialType) {
   ControlRows rows;
   rows.id = addTextRow(window, layout.idY, u"Control ID:", layout.idWidth, controlId, layout.idHint, layout.hintWidth);
+  uiKeepLeftToRight(rows.id.field);
   rows.type = addDropDownRow(window, layout.typeY, u"Control Type:", layout.typeWidth, layout.typeHint,
                              layout.hintWidth);
   fillControlTypeChooser(rows.type.field, initialType);
@@ -268,7 +280,9 @@ void controlTypeChosen(ControlRows& rows) { rows.currentType = controlTypeAt(uiD
 
 UiControl* addPreviewRow(UiWindow* window, int y, int width, int labelHeight) {
   addFieldLabel(window, u"Preview:", kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
-  return uiAddTextField(window, u"", kFieldX, y, width, kFieldHeight, true);
+  UiControl* preview = uiAddTextField(window, u"", kFieldX, y, width, kFieldHeight, true);
+  uiKeepLeftToRight(preview);
+  return preview;
 }
 
 void showPreview(UiControl* preview, const std::u16string& actionName, std::initializer_list<std::u16string> texts) {

@@ -122,6 +122,7 @@ void buildRows(GetDialog& d, const std::u16string& controlId, const std::u16stri
   uiDropAppend(d.property.field, localized(kNoTypeYet));
   d.result = addTextRow(d.window, kResultY, u"Result Var:", 230, resultVar,
                         u"Result arrives in [ZUVO.PropValue] inside your :ZUVO_OnPropValue subroutine", kHintWidth);
+  uiKeepLeftToRight(d.result.field);
   uiAddLabel(d.window, localizedExample(u"e.g. [MyVar]"), 338, kResultY + kLabelDrop, 164, kLabelHeight);
   d.preview = addPreviewRow(d.window, 290, 400, kLabelHeight);
   d.buttons = addButtonRow(d.window, 314, 166, 260, 80);

@@ -39,6 +39,7 @@ ColorRow addColorRow(UiWindow* window, int y, const std::u16string& label, const
   addLabelAt(window, label, 14, y, 60);
   ColorRow row;
   row.field = uiAddTextField(window, color, 80, y, 120, kFieldHeight, false);
+  uiKeepLeftToRight(row.field);
   row.pick = addKeyedButton(window, u"Pick...", 206, y, 70, kFieldHeight);
   row.swatch = uiAddSwatch(window, colorFromText(color), 282, y, 30, kFieldHeight);
   return row;
@@ -53,12 +54,14 @@ void buildRows(GradientDialog& d) {
   uiDropSelect(d.type, 0);
   d.angleLabel = addLabelAt(d.window, u"Angle:", 220, 10, 44);
   d.angle = uiAddTextField(d.window, kDefaultAngle, 268, 10, 50, kFieldHeight, false);
+  uiKeepLeftToRight(d.angle);
   // "deg" takes 21 pixels in the design font: 24 leave it whole.
   d.degLabel = uiAddLabel(d.window, localized(u"deg"), 322, 10 + kLabelDrop, 24, kLabelHeight);
   d.colors[0] = addColorRow(d.window, 46, u"Color 1:", kDefaultColor1);
   d.colors[1] = addColorRow(d.window, 82, u"Color 2:", kDefaultColor2);
   addLabelAt(d.window, u"Preview:", 14, 120, 60);
   d.preview = uiAddTextField(d.window, u"", 80, 120, 286, kFieldHeight, true);
+  uiKeepLeftToRight(d.preview);
   d.ok = uiAddButton(d.window, localized(u"OK"), 110, 192, 80, kButtonHeight);
   d.cancel = uiAddButton(d.window, localized(u"Cancel"), 200, 192, 80, kButtonHeight);
   uiSetDefaultButton(d.ok);

@@ -108,6 +108,7 @@ ValueArea addValueArea(UiWindow* window, int y, const std::u16string& value) {
   ValueArea area;
   area.y = y;
   area.textField = uiAddTextField(window, value, kFieldX, y, kTextWidth, kFieldHeight, false);
+  uiKeepLeftToRight(area.textField);
   area.choiceList = uiAddDropDown(window, kFieldX, y, kChoiceWidth, kFieldHeight);
   area.pickColorButton = addKeyedButton(window, u"Pick Color...", kButtonX, y, kButtonWidth, kFieldHeight);
   area.browseButton = addKeyedButton(window, u"Browse...", kButtonX, y, kButtonWidth, kFieldHeight);

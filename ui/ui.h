@@ -35,7 +35,21 @@ void uiRuntimeStop();
 // Sizes and positions, here and for controls, are in pixels of a 96-DPI
 // display; a backend on a display of another DPI scales them. Escape in a
 // window reports its close box.
-UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner);
+//
+// `layout` says how the window lays out texts other than the ones its
+// layout was drawn for (ui/text_layout.h).
+struct UiTextLayout {
+  // Mirrored, as the platform lays out a language written right to left:
+  // x counts from the right edge, and texts read right to left.
+  bool rightToLeft = false;
+  // Where a label or a button's caption is wider than its place, that
+  // column of the window widens: the controls right of it move, those
+  // across it grow, and the window grows with them. Each drop-down's open
+  // list is as wide as its widest entry.
+  bool widenToTexts = false;
+};
+UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner,
+                         UiTextLayout layout = {});
 // Destroys the window and every control on it.
 //
 // A window that something else destroys (Kesto, destroying the window that
@@ -63,6 +77,10 @@ UiControl* uiAddButton(UiWindow* window, const std::u16string& caption, int x, i
 void uiSetDefaultButton(UiControl* button);
 // An area filled with one solid colour.
 UiControl* uiAddSwatch(UiWindow* window, UiColor color, int x, int y, int width, int height);
+
+// A text field that holds code (an ID, a value, script) reads left to
+// right even in a mirrored window.
+void uiKeepLeftToRight(UiControl* field);
 
 void uiSetText(UiControl* control, const std::u16string& text);
 std::u16string uiGetText(UiControl* control);

@@ -14,6 +14,8 @@ struct TextTable {
   // matched without regard to letter case.
   const char16_t* names;
   const TextPair* pairs;  // ended by kEndOfTexts
+  // Written right to left: its dialogs are laid out mirrored.
+  bool rightToLeft = false;
 };
 
 // The tables built into the library, one per language.

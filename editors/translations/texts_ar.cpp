@@ -409,4 +409,4 @@ const TextPair kPairs[] = {
 };
 }  // namespace
 
-const TextTable kTextsAr = {u"ar", kPairs};
+const TextTable kTextsAr = {u"ar", kPairs, true};

@@ -45,9 +45,11 @@ void queue(UiControl* control) { control->window->events.push_back({UiEventKind:
 void uiRuntimeStart(void*) {}
 void uiRuntimeStop() { openWindows.clear(); }
 
-UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner) {
+UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner,
+                         UiTextLayout layout) {
   auto window = std::make_unique<UiWindow>();
   window->state.title = title;
+  window->state.textLayout = layout;
   window->state.innerWidth = innerWidth;
   window->state.innerHeight = innerHeight;
   window->state.owner = owner;
@@ -107,6 +109,10 @@ UiControl* uiAddSwatch(UiWindow* w, UiColor color, int x, int y, int width, int 
   UiControl* swatch = addControl(w, HeadlessKind::Swatch, u"", x, y, width, height);
   swatch->state.color = color;
   return swatch;
+}
+
+void uiKeepLeftToRight(UiControl* c) {
+  if (c) c->state.leftToRight = true;
 }
 
 void uiSetText(UiControl* c, const std::u16string& text) { c->state.text = text; }

@@ -15,6 +15,7 @@ struct HeadlessControl {
   bool visible = true;
   bool readOnly = false;
   bool accessKeyed = false;  // an "&" in the text marks an access key (field labels, buttons)
+  bool leftToRight = false;  // kept left to right in a mirrored window
   std::u16string text;
   std::vector<std::u16string> entries;  // drop-downs
   int selected = -1;                    // drop-downs
@@ -28,6 +29,7 @@ struct HeadlessWindow {
   bool topmost = true;
   bool enabled = true;
   bool destroyed = false;  // destroyed from outside, as with its owner
+  UiTextLayout textLayout;
   std::vector<UiControl*> controls;  // in creation order
   UiControl* focus = nullptr;
   UiControl* defaultButton = nullptr;  // what Enter clicks

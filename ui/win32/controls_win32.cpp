@@ -85,6 +85,16 @@ UiControl* uiAddSwatch(UiWindow* window, UiColor color, int x, int y, int width,
   return swatch;
 }
 
+// In a mirrored window the field keeps its place, counted from the right,
+// but its own text runs left to right from its left edge.
+void uiKeepLeftToRight(UiControl* field) {
+  if (!live(field) || field->kind != ControlKind::TextField) return;
+  LONG_PTR exStyle = GetWindowLongPtrW(field->hwnd, GWL_EXSTYLE);
+  if (!(exStyle & WS_EX_LAYOUTRTL)) return;
+  SetWindowLongPtrW(field->hwnd, GWL_EXSTYLE, exStyle & ~(WS_EX_LAYOUTRTL | WS_EX_RTLREADING | WS_EX_RIGHT));
+  InvalidateRect(field->hwnd, nullptr, TRUE);
+}
+
 void uiSetText(UiControl* control, const std::u16string& text) {
   if (!live(control)) return;
   control->window->settingText = true;

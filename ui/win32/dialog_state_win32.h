@@ -63,6 +63,7 @@ struct UiWindow {
   HWND tooltip = nullptr;    // made when a text first needs one, after the window is topmost
   bool tipsStale = false;    // a text, place or visibility changed since the tooltips were made
   bool tabOrderStale = false;
+  UiTextLayout textLayout;
 };
 
 constexpr int kFirstControlId = 100;

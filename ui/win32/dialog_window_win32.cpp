@@ -54,14 +54,21 @@ void uiRuntimeStop() {
 // The window is made hidden on the owner's monitor, whose DPI it then
 // reports, and is sized and placed for that DPI before it is shown. It
 // points at its UiWindow only once that is whole.
-UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner) {
+//
+// A window for a language written right to left is mirrored, caption and
+// controls alike, as the platform lays out such dialogs; its controls take
+// the mirroring from it as they are made.
+UiWindow* uiCreateWindow(const std::u16string& title, int innerWidth, int innerHeight, NativeWindow owner,
+                         UiTextLayout layout) {
   ActivationScope context;
   if (!ensureRuntime()) return nullptr;
   auto window = std::make_unique<UiWindow>();
   window->innerWidth = innerWidth;
   window->innerHeight = innerHeight;
+  window->textLayout = layout;
   MonitorArea monitor = monitorOf(static_cast<HWND>(owner));
-  HWND hwnd = CreateWindowExW(kWindowExStyle, kWindowClass, wide(title), kWindowStyle, monitor.work.left,
+  DWORD exStyle = kWindowExStyle | (layout.rightToLeft ? WS_EX_LAYOUTRTL : 0);
+  HWND hwnd = CreateWindowExW(exStyle, kWindowClass, wide(title), kWindowStyle, monitor.work.left,
                               monitor.work.top, innerWidth, innerHeight, static_cast<HWND>(owner), nullptr,
                               instanceHandle(), nullptr);
   if (!hwnd) return nullptr;

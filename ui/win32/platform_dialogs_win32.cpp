@@ -68,7 +68,9 @@ void uiWarningBox(UiWindow* owner, const std::u16string& title, const std::u16st
   if (ownerGone(owner)) return;
   ActivationScope context;
   HWND focus = GetFocus();
-  MessageBoxW(owner ? owner->hwnd : nullptr, wide(text), wide(title), MB_ICONWARNING | MB_OK);
+  // Over a mirrored dialog the message reads right to left, from the right.
+  UINT direction = owner && owner->textLayout.rightToLeft ? MB_RTLREADING | MB_RIGHT : 0;
+  MessageBoxW(owner ? owner->hwnd : nullptr, wide(text), wide(title), MB_ICONWARNING | MB_OK | direction);
   restoreFocus(owner, focus);
 }
 
