@@ -241,6 +241,7 @@ RectangleRow addRectangleRow(UiWindow* window, const RectangleRowLayout& layout,
   rectangle.name = name;
   rectangle.row.label = addRowLabel(window, layout.y, u"Rectangle:");
   rectangle.row.field = uiAddTextField(window, name, kFieldX, layout.y, layout.fieldWidth, kFieldHeight, true);
+  uiKeepLeftToRight(rectangle.row.field);
   rectangle.rePick = addKeyedButton(window, u"Re-Pick...", layout.buttonX, layout.y, layout.buttonWidth, kFieldHeight);
   if (layout.hint) rectangle.row.hint = addHintLine(window, layout.y, layout.hintWidth, layout.hint);
   return rectangle;

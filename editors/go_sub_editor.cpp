@@ -22,6 +22,7 @@ void buildRows(GoSubDialog& d, const std::u16string& name) {
   d.subroutine = addTextRow(d.window, 10, u"Subroutine:", kFieldWidth, name,
                             u"Exact name of the Kesto subroutine to call  e.g. OnSaveComplete  or  UpdateDisplay",
                             kFieldWidth);
+  uiKeepLeftToRight(d.subroutine.field);
   addInfoLine(d.window, 60, kInfoWidth,
               u"Executes immediately inside Kesto when this action runs - no rectangle needed.");
   addInfoLine(d.window, 76, kInfoWidth,

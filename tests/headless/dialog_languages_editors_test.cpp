@@ -198,6 +198,26 @@ void expectAccessKeys(UiWindow* w) {
   }
 }
 
+// Arabic dialogs are mirrored, and every dialog not in English may widen to
+// its texts. A field that holds code (an ID, a name a script uses, a value,
+// the preview) reads left to right in a mirrored dialog too; the author's
+// own words do not. A field's label is the control made just before it.
+void expectTextLayout(UiWindow* w) {
+  static const std::set<std::u16string> codeFields = {
+      u"Rectangle:", u"Control ID:", u"Value:",    u"Preview:", u"Result Var:",
+      u"Table ID:",  u"Subroutine:", u"Color 1:", u"Color 2:", u"Angle:"};
+  std::u16string language = dialogTextTable().names;
+  const HeadlessWindow& window = headlessWindow(w);
+  EXPECT_EQ(window.textLayout.rightToLeft, language == u"ar");
+  EXPECT_EQ(window.textLayout.widenToTexts, language != u"en");
+  for (size_t i = 1; i < window.controls.size(); ++i) {
+    const HeadlessControl& field = state(window.controls[i]);
+    if (field.kind != HeadlessKind::TextField) continue;
+    std::u16string label = englishOf(withoutAccessKey(state(window.controls[i - 1]).text));
+    EXPECT_EQ(field.leftToRight, codeFields.count(label) == 1) << "the field of " << utf16ToUtf8(label);
+  }
+}
+
 // Runs the scenario's steps in the edit of its action. In the
 // pseudo-language every window is checked at every step, and every message.
 Outcome run(const Scenario& scenario, bool pseudo) {
@@ -207,6 +227,7 @@ Outcome run(const Scenario& scenario, bool pseudo) {
     steps.push_back([&outcome, step, pseudo](UiWindow* w) {
       if (pseudo) expectAllTranslated(w);
       expectAccessKeys(w);
+      expectTextLayout(w);
       for (UiControl* control : headlessWindow(w).controls) {
         const HeadlessControl& c = state(control);
         if (c.kind == HeadlessKind::TextField) outcome.fields.push_back(c.text);

@@ -33,7 +33,7 @@ UiControl* addControl(UiWindow* window, ControlKind kind, const wchar_t* classNa
   if (!control->hwnd) return nullptr;
   SendMessageW(control->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont(window->scale.dpi)), FALSE);
   placeControl(control.get());
-  window->tipsStale = window->tabOrderStale = true;
+  window->tipsStale = window->tabOrderStale = window->fitStale = true;
   window->controls.push_back(std::move(control));
   return window->controls.back().get();
 }
@@ -100,7 +100,7 @@ void uiSetText(UiControl* control, const std::u16string& text) {
   control->window->settingText = true;
   SetWindowTextW(control->hwnd, wide(text));
   control->window->settingText = false;
-  control->window->tipsStale = true;
+  control->window->tipsStale = control->window->fitStale = true;
 }
 
 std::u16string uiGetText(UiControl* control) {
@@ -143,7 +143,9 @@ void uiDropClear(UiControl* dropDown) {
 }
 
 void uiDropAppend(UiControl* dropDown, const std::u16string& entry) {
-  if (live(dropDown)) SendMessageW(dropDown->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry)));
+  if (!live(dropDown)) return;
+  SendMessageW(dropDown->hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry)));
+  dropDown->window->fitStale = true;
 }
 
 void uiDropSelect(UiControl* dropDown, int position) {

@@ -31,6 +31,8 @@ int comboSelection(HWND combo) {
   return selected == CB_ERR ? -1 : static_cast<int>(selected);
 }
 
+int stretchedInnerWidth(const UiWindow* window) { return stretchedPosition(window->stretch, window->innerWidth); }
+
 std::u16string shownText(const UiControl* control) {
   std::u16string text = windowText(control->hwnd);
   bool marked = control->kind == ControlKind::Button ||

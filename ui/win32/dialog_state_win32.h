@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/column_stretch.h"
 #include "ui/ui.h"
 
 enum class ControlKind { Label, TextField, DropDown, Button, Swatch };
@@ -64,6 +65,11 @@ struct UiWindow {
   bool tipsStale = false;    // a text, place or visibility changed since the tooltips were made
   bool tabOrderStale = false;
   UiTextLayout textLayout;
+  // Where the texts of another language than the layout's widened it, and
+  // whether they must be measured again (a text, entry or control added).
+  ColumnStretch stretch;
+  bool fitStale = false;
+  bool fitted = false;  // measured once: the author has the dialog in front of them
 };
 
 constexpr int kFirstControlId = 100;
@@ -83,4 +89,6 @@ UiWindow* windowOf(HWND hwnd);
 UiControl* controlWithId(UiWindow* window, int id);
 int controlId(const UiControl* control);
 bool isShown(const UiControl* control);
+// The window's inner width once stretched for its texts, in layout pixels.
+int stretchedInnerWidth(const UiWindow* window);
 int comboSelection(HWND combo);

@@ -3,6 +3,7 @@
 #include "ui/win32/activation_context_win32.h"
 #include "ui/win32/placement_win32.h"
 #include "ui/win32/tab_order_win32.h"
+#include "ui/win32/text_fit_win32.h"
 #include "ui/win32/tooltips_win32.h"
 
 // Runs inside the window procedure, which no exception can leave through
@@ -158,8 +159,9 @@ LRESULT CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 // destroyed from outside ends the wait with its close box at once.
 UiEvent uiWaitEvent(UiWindow* window) {
   if (!window || !window->hwnd) return {UiEventKind::CloseBox, nullptr};
-  if (window->tabOrderStale || window->tipsStale) {
+  if (window->tabOrderStale || window->tipsStale || window->fitStale) {
     ActivationScope context;
+    if (window->fitStale) fitToTexts(window);
     if (window->tabOrderStale) orderTabs(window);
     if (window->tipsStale) refreshTips(window);
   }

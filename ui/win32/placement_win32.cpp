@@ -28,7 +28,11 @@ void setDropDownHeight(HWND combo, int height) {
 
 void placeControl(UiControl* control) {
   const DpiScale& scale = control->window->scale;
-  const LayoutRect& at = control->layout;
+  const ColumnStretch& stretch = control->window->stretch;
+  LayoutRect at = control->layout;
+  int right = stretchedPosition(stretch, at.x + at.width);
+  at.x = stretchedPosition(stretch, at.x);
+  at.width = right - at.x;
   bool dropDown = control->kind == ControlKind::DropDown;
   int height = scale.down(at.height) + (dropDown ? scale.down(kDropListHeight) : 0);
   MoveWindow(control->hwnd, scale.across(at.x), scale.down(at.y), scale.across(at.width), height, TRUE);
@@ -59,7 +63,7 @@ void placeOnMonitor(RECT& frame, const MonitorArea& monitor) {
 // window manager's.
 void sizeAndPlace(UiWindow* window, const MonitorArea& monitor) {
   const DpiScale& scale = window->scale;
-  int width = scale.across(window->innerWidth), height = scale.down(window->innerHeight);
+  int width = scale.across(stretchedInnerWidth(window)), height = scale.down(window->innerHeight);
   RECT frame = frameAround(width, height, scale.dpi);
   for (int attempt = 0; attempt < 2; ++attempt) {
     placeOnMonitor(frame, monitor);
@@ -72,6 +76,13 @@ void sizeAndPlace(UiWindow* window, const MonitorArea& monitor) {
     frame.right += dx;
     frame.bottom += dy;
   }
+}
+
+void resizeInPlace(UiWindow* window) {
+  const DpiScale& scale = window->scale;
+  RECT frame = frameAround(scale.across(stretchedInnerWidth(window)), scale.down(window->innerHeight), scale.dpi);
+  SetWindowPos(window->hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void changeDpi(UiWindow* window, int dpi, const RECT* suggested) {
@@ -87,6 +98,6 @@ void changeDpi(UiWindow* window, int dpi, const RECT* suggested) {
     placeControl(control.get());
   }
   if (window->tooltip) SendMessageW(window->tooltip, TTM_SETMAXTIPWIDTH, 0, window->scale.across(kTipWidth));
-  window->tipsStale = true;
+  window->tipsStale = window->fitStale = true;
   InvalidateRect(window->hwnd, nullptr, TRUE);
 }

@@ -20,6 +20,8 @@ MonitorArea monitorOf(HWND anchor);
 void placeOnMonitor(RECT& frame, const MonitorArea& monitor);
 // Sizes the window for its inner size at its DPI and places it on the monitor.
 void sizeAndPlace(UiWindow* window, const MonitorArea& monitor);
+// Sizes the window for its inner size, keeping its place on the screen.
+void resizeInPlace(UiWindow* window);
 // Puts a control where its layout says, at its window's DPI.
 void placeControl(UiControl* control);
 // The window moved to a display of another DPI: take the frame Windows
