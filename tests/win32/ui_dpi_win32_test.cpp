@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editors/action_editors.h"
+#include "editors/dialog_texts.h"
 #include "host/host_strings.h"
 #include "tests/win32/ui_win32_test_support.h"
 
@@ -532,9 +533,17 @@ std::vector<HWND> waitForDialogs(DWORD thread, size_t count) {
   return {};
 }
 
-HWND buttonCalled(HWND dialog, const wchar_t* caption) {
-  for (HWND control : childrenById(dialog))
-    if (isButton(control) && IsWindowVisible(control) && textOf(control) == caption) return control;
+// The shown button whose caption is `english` in the dialog's language,
+// whatever access key it took.
+HWND buttonOf(HWND dialog, const char16_t* english) {
+  std::u16string wanted = localized(english);
+  for (HWND control : childrenById(dialog)) {
+    wchar_t caption[256] = {0};
+    GetWindowTextW(control, caption, 256);
+    if (isButton(control) && IsWindowVisible(control) &&
+        withoutAccessKey(reinterpret_cast<const char16_t*>(caption)) == wanted)
+      return control;
+  }
   return nullptr;
 }
 
@@ -643,7 +652,7 @@ void inspectEditor(ActionNumber action, std::vector<std::u16string> parameters, 
     HRESULT com = CoInitialize(nullptr);  // for the accessibility layer
     inspect(dialogs[0], found);
     if (gradient) {
-      if (HWND button = buttonCalled(dialogs[0], L"Gradient...")) clickButton(button);
+      if (HWND button = buttonOf(dialogs[0], u"Gradient...")) clickButton(button);
       std::vector<HWND> both = waitForDialogs(thread, 2);
       for (HWND dialog : both)
         if (dialog != dialogs[0]) {
@@ -677,6 +686,70 @@ void inspectEveryEditor(Inspection& found, DialogCheck inspect) {
 }
 
 std::string narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+std::string utf8(const std::wstring& text) {
+  int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], length, nullptr, nullptr);
+  return out;
+}
+
+std::wstring entryOf(HWND combo, int position) {
+  std::wstring entry(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, position, 0)) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, position, reinterpret_cast<LPARAM>(&entry[0]));
+  entry.resize(entry.size() - 1);
+  return entry;
+}
+
+// Every entry of the drop-down fits across its open list.
+void inspectEntries(HWND combo, const std::wstring& what, Inspection& found) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(combo, &info);
+  RECT list;
+  GetClientRect(info.hwndList, &list);
+  int room = static_cast<int>(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0)) - GetSystemMetrics(SM_CXVSCROLL) -
+             2 * GetSystemMetrics(SM_CXEDGE);
+  ControlFontDc measure(combo);
+  int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::wstring entry = entryOf(combo, i);
+    SIZE size{};
+    GetTextExtentPoint32W(measure.dc, entry.c_str(), static_cast<int>(entry.size()), &size);
+    if (size.cx > room) found.problems.push_back(what + L": entry " + entry + L" (open list, across)");
+  }
+}
+
+// In a dialog of another language than English: the checks of every
+// dialog, every drop-down entry in its open list, an access key on every
+// field label and button but OK and Cancel, no key twice, and the dialog
+// mirrored exactly when its language is written right to left.
+void inspectLanguageDialog(HWND dialog, Inspection& found) {
+  inspectDialog(dialog, found);
+  std::wstring title = textOf(dialog);
+  bool mirrored = (GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+  if (mirrored != dialogTextTable().rightToLeft) found.problems.push_back(title + L": mirrored wrongly");
+  std::wstring keys;
+  for (HWND control : childrenById(dialog)) {
+    if (isDropDown(control)) inspectEntries(control, title, found);
+    bool marked = isButton(control) || (isLabel(control) && !(GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX));
+    if (!marked) continue;
+    wchar_t text[512] = {0};
+    GetWindowTextW(control, text, 512);
+    std::u16string caption(reinterpret_cast<const char16_t*>(text));
+    std::u16string english = englishOf(caption);
+    if (english == u"OK" || english == u"Cancel" || caption.empty()) continue;
+    wchar_t key = static_cast<wchar_t>(accessKeyOf(caption));
+    std::wstring what = title + L": " + textOf(control);
+    if (!key) {
+      found.problems.push_back(what + L" (no access key)");
+      continue;
+    }
+    CharLowerBuffW(&key, 1);
+    if (keys.find(key) != std::wstring::npos) found.problems.push_back(what + L" (access key taken twice)");
+    keys += key;
+  }
+}
 }  // namespace
 
 TEST(UiWin32Editors, EveryDialogsTextsFitAtTheDisplaysDpi) {
@@ -687,6 +760,26 @@ TEST(UiWin32Editors, EveryDialogsTextsFitAtTheDisplaysDpi) {
   std::printf("%d texts measured in %d dialogs\n", found.texts, found.dialogs);
   for (const std::wstring& size : found.sizes) std::printf("  %s\n", narrow(size).c_str());
   for (const std::wstring& problem : found.problems) ADD_FAILURE() << narrow(problem);
+}
+
+// Every built-in language in turn, played to the editors whatever the
+// thread's languages are. tests/wine runs this at 96 and 144 DPI.
+TEST(UiWin32Editors, EveryLanguagesTextsFitWithUniqueAccessKeys) {
+  REQUIRE_DISPLAY();
+  for (int i = 0; i < textTableCount(); ++i) {
+    const TextTable& language = textTableAt(i);
+    playDialogLanguage(&language);
+    Inspection found;
+    inspectEveryEditor(found, inspectLanguageDialog);
+    playDialogLanguage(nullptr);
+    std::u16string names = language.names;
+    std::printf("%s: %d texts measured in %d dialogs\n", narrow(std::wstring(names.begin(), names.end())).c_str(),
+                found.texts, found.dialogs);
+    for (const std::wstring& size : found.sizes) std::printf("  %s\n", utf8(size).c_str());
+    EXPECT_EQ(found.dialogs, 11);
+    for (const std::wstring& problem : found.problems)
+      ADD_FAILURE() << narrow(std::wstring(names.begin(), names.end())) << ": " << utf8(problem);
+  }
 }
 
 TEST(UiWin32Editors, EveryFieldComesRightAfterItsOwnLabel) {
