@@ -5,7 +5,7 @@ set -uo pipefail
 source "$SOURCE_DIR/tests/lib/check.sh"
 source "$SOURCE_DIR/tests/lib/private_display.sh"
 start_private_display
-out=$("$SOURCE_DIR/bin/wine-run" "$BUILD_DIR/tests/zuvo_tests.exe" --gtest_filter='UiWin32*' 2>&1)
+out=$("$SOURCE_DIR/bin/wine-run" "$BUILD_DIR/tests/zuvo_tests.exe" --gtest_filter='UiWin32*:-UiWin32Languages.*' 2>&1)
 status=$?
 check_equal "backend tests pass" 0 "$status"
 [ "$status" -eq 0 ] || echo "$out" | grep -E "Failure|FAILED|Expected|Which is|actual" | head -30
