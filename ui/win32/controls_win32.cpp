@@ -89,6 +89,7 @@ UiControl* uiAddSwatch(UiWindow* window, UiColor color, int x, int y, int width,
 // but its own text runs left to right from its left edge.
 void uiKeepLeftToRight(UiControl* field) {
   if (!live(field) || field->kind != ControlKind::TextField) return;
+  field->leftToRight = true;
   LONG_PTR exStyle = GetWindowLongPtrW(field->hwnd, GWL_EXSTYLE);
   if (!(exStyle & WS_EX_LAYOUTRTL)) return;
   SetWindowLongPtrW(field->hwnd, GWL_EXSTYLE, exStyle & ~(WS_EX_LAYOUTRTL | WS_EX_RTLREADING | WS_EX_RIGHT));

@@ -46,6 +46,7 @@ struct UiControl {
   ControlKind kind = ControlKind::Label;
   LayoutRect layout;
   bool readOnly = false;
+  bool leftToRight = false;      // holds code: left to right in a mirrored window too
   HBRUSH brush = nullptr;        // swatches
   int reportedSelection = -1;    // drop-downs: the selection the editor last heard of
   int selectionAtDrop = -1;      // drop-downs: the selection when the list opened

@@ -84,11 +84,13 @@ void addTool(HWND tooltip, UiControl* control, const std::u16string& text) {
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.hwnd = control->window->hwnd;
   tool.lpszText = const_cast<wchar_t*>(wide(text));
+  // A tip in a mirrored dialog reads right to left, but for code.
+  UINT reading = control->window->textLayout.rightToLeft && !control->leftToRight ? TTF_RTLREADING : 0;
   if (control->kind != ControlKind::Label && IsWindowEnabled(control->hwnd)) {
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | reading;
     tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd);
   } else {
-    tool.uFlags = TTF_SUBCLASS;
+    tool.uFlags = TTF_SUBCLASS | reading;
     tool.uId = static_cast<UINT_PTR>(controlId(control));
     GetWindowRect(control->hwnd, &tool.rect);
     MapWindowPoints(nullptr, control->window->hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
