@@ -720,6 +720,28 @@ void inspectEntries(HWND combo, const std::wstring& what, Inspection& found) {
   }
 }
 
+std::u16string captionOf(HWND control) {
+  wchar_t text[512] = {0};
+  GetWindowTextW(control, text, 512);
+  return reinterpret_cast<const char16_t*>(text);
+}
+
+// In a mirrored dialog, a field that holds code or a name a script uses
+// runs left to right; the author's own words run right to left. A field's
+// label is the control before it.
+void inspectFieldDirections(HWND dialog, Inspection& found) {
+  static const std::u16string codeFields[] = {u"Rectangle:", u"Control ID:", u"Value:",   u"Preview:", u"Result Var:",
+                                              u"Table ID:",  u"Subroutine:", u"Color 1:", u"Color 2:", u"Angle:"};
+  for (HWND field : childrenById(dialog)) {
+    if (!isField(field) || !IsWindowVisible(field)) continue;
+    HWND label = GetWindow(field, GW_HWNDPREV);
+    std::u16string english = label ? englishOf(withoutAccessKey(captionOf(label))) : u"";
+    bool code = std::find(std::begin(codeFields), std::end(codeFields), english) != std::end(codeFields);
+    bool mirrored = (GetWindowLongW(field, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    if (mirrored == code) found.problems.push_back(textOf(dialog) + L": the field after " + textOf(label) + L" runs the wrong way");
+  }
+}
+
 // In a dialog of another language than English: the checks of every
 // dialog, every drop-down entry in its open list, an access key on every
 // field label and button but OK and Cancel, no key twice, and the dialog
@@ -729,14 +751,13 @@ void inspectLanguageDialog(HWND dialog, Inspection& found) {
   std::wstring title = textOf(dialog);
   bool mirrored = (GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
   if (mirrored != dialogTextTable().rightToLeft) found.problems.push_back(title + L": mirrored wrongly");
+  if (mirrored) inspectFieldDirections(dialog, found);
   std::wstring keys;
   for (HWND control : childrenById(dialog)) {
     if (isDropDown(control)) inspectEntries(control, title, found);
     bool marked = isButton(control) || (isLabel(control) && !(GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX));
     if (!marked) continue;
-    wchar_t text[512] = {0};
-    GetWindowTextW(control, text, 512);
-    std::u16string caption(reinterpret_cast<const char16_t*>(text));
+    std::u16string caption = captionOf(control);
     std::u16string english = englishOf(caption);
     if (english == u"OK" || english == u"Cancel" || caption.empty()) continue;
     wchar_t key = static_cast<wchar_t>(accessKeyOf(caption));
