@@ -12,10 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "editors/action_editors.h"
-#include "editors/dialog_texts.h"
-#include "host/host_strings.h"
-#include "tests/win32/ui_win32_test_support.h"
+#include "tests/win32/editor_dialogs_win32_support.h"
 
 namespace {
 const bool dpiAware = SetProcessDPIAware() != FALSE;
@@ -34,13 +31,6 @@ void expectScaled(HWND control, int x, int y, int width, int height, int dpi = e
   EXPECT_NEAR(at.top, scaled(y, dpi), 1);
   EXPECT_NEAR(at.right - at.left, scaled(width, dpi), 1);
   EXPECT_NEAR(at.bottom - at.top, scaled(height, dpi), 1);
-}
-
-std::vector<HWND> childrenById(HWND dialog) {
-  std::vector<HWND> children;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
-  std::sort(children.begin(), children.end(), [](HWND a, HWND b) { return GetDlgCtrlID(a) < GetDlgCtrlID(b); });
-  return children;
 }
 
 // The message font Windows uses for dialogs, at `dpi`.
@@ -96,17 +86,10 @@ int clientWidth(HWND control) {
   return client.right;
 }
 
-std::wstring classOf(HWND hwnd) {
-  wchar_t name[64] = {0};
-  GetClassNameW(hwnd, name, 64);
-  return name;
-}
-
 bool isLabel(HWND control) {
   return lstrcmpiW(classOf(control).c_str(), L"Static") == 0 &&
          (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW;
 }
-bool isButton(HWND control) { return lstrcmpiW(classOf(control).c_str(), L"Button") == 0; }
 
 struct Tool {
   HWND window;
@@ -508,50 +491,6 @@ void inspectDialog(HWND dialog, Inspection& found) {
   }
 }
 
-BOOL CALLBACK keepDialog(HWND hwnd, LPARAM data) {
-  auto* dialogs = reinterpret_cast<std::vector<HWND>*>(data);
-  if (classOf(hwnd) == L"ZuvoCompanionDialog" && IsWindowVisible(hwnd)) dialogs->push_back(hwnd);
-  return TRUE;
-}
-
-std::vector<HWND> dialogsOf(DWORD thread) {
-  std::vector<HWND> dialogs;
-  EnumThreadWindows(thread, keepDialog, reinterpret_cast<LPARAM>(&dialogs));
-  return dialogs;
-}
-
-// Waits until the editor's thread shows `count` dialogs and has run dry.
-std::vector<HWND> waitForDialogs(DWORD thread, size_t count) {
-  for (int tries = 0; tries < 500; ++tries) {
-    std::vector<HWND> dialogs = dialogsOf(thread);
-    if (dialogs.size() >= count) {
-      Sleep(100);
-      return dialogsOf(thread);
-    }
-    Sleep(10);
-  }
-  return {};
-}
-
-// The shown button whose caption is `english` in the dialog's language,
-// whatever access key it took.
-HWND buttonOf(HWND dialog, const char16_t* english) {
-  std::u16string wanted = localized(english);
-  for (HWND control : childrenById(dialog)) {
-    wchar_t caption[256] = {0};
-    GetWindowTextW(control, caption, 256);
-    if (isButton(control) && IsWindowVisible(control) &&
-        withoutAccessKey(reinterpret_cast<const char16_t*>(caption)) == wanted)
-      return control;
-  }
-  return nullptr;
-}
-
-void clickButton(HWND button) {
-  PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-               reinterpret_cast<LPARAM>(button));
-}
-
 // The shown controls of a dialog in z-order, the order screen readers and
 // the Tab key follow.
 std::vector<HWND> shownInZOrder(HWND dialog) {
@@ -636,55 +575,6 @@ void inspectLabels(HWND dialog, Inspection& found) {
   }
 }
 
-using DialogCheck = void (*)(HWND dialog, Inspection& found);
-
-// Opens the editor of `action` over `parameters` (the rectangle stored, as
-// no pick request is answered here), inspects its dialog with `inspect`
-// (and the gradient builder's when `gradient`), then closes everything.
-void inspectEditor(ActionNumber action, std::vector<std::u16string> parameters, bool gradient, Inspection& found,
-                   DialogCheck inspect = inspectDialog) {
-  std::vector<HostString> list;
-  for (const std::u16string& text : parameters) list.push_back(toHostString(text));
-  DWORD thread = GetCurrentThreadId();
-  std::thread person([&] {
-    std::vector<HWND> dialogs = waitForDialogs(thread, 1);
-    if (dialogs.empty()) return;
-    HRESULT com = CoInitialize(nullptr);  // for the accessibility layer
-    inspect(dialogs[0], found);
-    if (gradient) {
-      if (HWND button = buttonOf(dialogs[0], u"Gradient...")) clickButton(button);
-      std::vector<HWND> both = waitForDialogs(thread, 2);
-      for (HWND dialog : both)
-        if (dialog != dialogs[0]) {
-          inspect(dialog, found);
-          PostMessageW(dialog, WM_CLOSE, 0, 0);
-        }
-      Sleep(100);
-    }
-    PostMessageW(dialogs[0], WM_CLOSE, 0, 0);
-    if (SUCCEEDED(com)) CoUninitialize();
-  });
-  EXPECT_EQ(runActionEditor(action, list.data()), 0);
-  person.join();
-  for (HostString entry : list) freeHostString(entry);
-}
-
-// Every editor dialog, the ZUVO_Set one with a choice list, with
-// "Browse...", and with the background buttons and the gradient builder.
-void inspectEveryEditor(Inspection& found, DialogCheck inspect) {
-  inspectEditor(kZuvoSet, {u"Rect1", u"checkBox:chk_terms", u"checked", u"true"}, false, found, inspect);
-  inspectEditor(kZuvoSet, {u"Rect1", u"mediaPlayer:mp_music", u"filename", u"[PubDir]music.mp3"}, false, found,
-                inspect);
-  inspectEditor(kZuvoSet, {u"Rect1", u"button:btn_ok", u"style.background", u"#336699"}, true, found, inspect);
-  inspectEditor(kZuvoGet, {u"Rect1", u"label:lbl_status", u"caption", u"[Status]"}, false, found, inspect);
-  inspectEditor(kZuvoVisibility, {u"Rect1", u"button:btn_ok", u"Hide"}, false, found, inspect);
-  inspectEditor(kZuvoNavigate, {u"Rect1", u"GoToPage", u"Results"}, false, found, inspect);
-  inspectEditor(kZuvoItems, {u"Rect1", u"combobox:cbo_color", u"AddItem", u"Red"}, false, found, inspect);
-  inspectEditor(kZuvoGoSub, {u"OnSaveComplete"}, false, found, inspect);
-  inspectEditor(kZuvoAddRow, {u"Rect1", u"tbl_staff", u"Alice Chen,Engineering"}, false, found, inspect);
-  inspectEditor(kZuvoClearRows, {u"Rect1", u"tbl_staff"}, false, found, inspect);
-}
-
 std::string narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 std::string utf8(const std::wstring& text) {
@@ -720,12 +610,6 @@ void inspectEntries(HWND combo, const std::wstring& what, Inspection& found) {
   }
 }
 
-std::u16string captionOf(HWND control) {
-  wchar_t text[512] = {0};
-  GetWindowTextW(control, text, 512);
-  return reinterpret_cast<const char16_t*>(text);
-}
-
 // In a mirrored dialog, a field that holds code or a name a script uses
 // runs left to right; the author's own words run right to left. A field's
 // label is the control before it.
@@ -735,7 +619,7 @@ void inspectFieldDirections(HWND dialog, Inspection& found) {
   for (HWND field : childrenById(dialog)) {
     if (!isField(field) || !IsWindowVisible(field)) continue;
     HWND label = GetWindow(field, GW_HWNDPREV);
-    std::u16string english = label ? englishOf(withoutAccessKey(captionOf(label))) : u"";
+    std::u16string english = label ? englishOf(withoutAccessKey(markedTextOf(label))) : u"";
     bool code = std::find(std::begin(codeFields), std::end(codeFields), english) != std::end(codeFields);
     bool mirrored = (GetWindowLongW(field, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
     if (mirrored == code) found.problems.push_back(textOf(dialog) + L": the field after " + textOf(label) + L" runs the wrong way");
@@ -757,7 +641,7 @@ void inspectLanguageDialog(HWND dialog, Inspection& found) {
     if (isDropDown(control)) inspectEntries(control, title, found);
     bool marked = isButton(control) || (isLabel(control) && !(GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX));
     if (!marked) continue;
-    std::u16string caption = captionOf(control);
+    std::u16string caption = markedTextOf(control);
     std::u16string english = englishOf(caption);
     if (english == u"OK" || english == u"Cancel" || caption.empty()) continue;
     wchar_t key = static_cast<wchar_t>(accessKeyOf(caption));
@@ -776,7 +660,7 @@ void inspectLanguageDialog(HWND dialog, Inspection& found) {
 TEST(UiWin32Editors, EveryDialogsTextsFitAtTheDisplaysDpi) {
   REQUIRE_DISPLAY();
   Inspection found;
-  inspectEveryEditor(found, inspectDialog);
+  inspectEveryEditor([&](HWND dialog) { inspectDialog(dialog, found); });
   EXPECT_EQ(found.dialogs, 11);
   std::printf("%d texts measured in %d dialogs\n", found.texts, found.dialogs);
   for (const std::wstring& size : found.sizes) std::printf("  %s\n", narrow(size).c_str());
@@ -792,7 +676,7 @@ TEST(UiWin32Languages, EveryLanguagesTextsFitWithUniqueAccessKeys) {
     const TextTable& language = textTableAt(i);
     playDialogLanguage(&language);
     Inspection found;
-    inspectEveryEditor(found, inspectLanguageDialog);
+    inspectEveryEditor([&](HWND dialog) { inspectLanguageDialog(dialog, found); });
     playDialogLanguage(nullptr);
     std::u16string names = language.names;
     std::printf("%s: %d texts measured in %d dialogs\n", narrow(std::wstring(names.begin(), names.end())).c_str(),
@@ -807,7 +691,7 @@ TEST(UiWin32Languages, EveryLanguagesTextsFitWithUniqueAccessKeys) {
 TEST(UiWin32Editors, EveryFieldComesRightAfterItsOwnLabel) {
   REQUIRE_DISPLAY();
   Inspection found;
-  inspectEveryEditor(found, inspectLabels);
+  inspectEveryEditor([&](HWND dialog) { inspectLabels(dialog, found); });
   EXPECT_EQ(found.dialogs, 11);
   std::printf("%d fields and drop-downs checked; the accessibility layer named them:\n", found.fields);
   for (const std::wstring& name : found.names) std::printf("  %s\n", narrow(name).c_str());

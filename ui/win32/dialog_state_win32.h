@@ -65,6 +65,7 @@ struct UiWindow {
   HWND tooltip = nullptr;    // made when a text first needs one, after the window is topmost
   bool tipsStale = false;    // a text, place or visibility changed since the tooltips were made
   bool tabOrderStale = false;
+  bool hintKeyed = false;    // the dialog keyboard handling took a hint's "&" for an access key
   UiTextLayout textLayout;
   // Where the texts of another language than the layout's widened it, and
   // whether they must be measured again (a text, entry or control added).

@@ -85,6 +85,44 @@ void paintSwatch(UiWindow* window, const DRAWITEMSTRUCT* item) {
   if (control && control->brush) FillRect(item->hDC, &item->rcItem, control->brush);
 }
 
+// A hint or information line: a label drawn without access keys, whose "&"
+// shows as itself ("100=B&W").
+bool isHint(UiWindow* window, HWND control) {
+  UiControl* label = controlWithId(window, GetDlgCtrlID(control));
+  return label && label->hwnd == control && label->kind == ControlKind::Label &&
+         (GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX);
+}
+
+// Moves the focus as a dialog's own procedure does on WM_NEXTDLGCTL, which
+// the dialog keyboard handling sends for a field label's access key (to the
+// label, then on to the next tab item, its field) and may send for Tab:
+// lParam nonzero names the control in wParam; otherwise wParam zero is the
+// next tab item and nonzero the previous. The control is kept to get the
+// focus back on activation, and a text field gets its whole text selected,
+// so that typing replaces it.
+//
+// Wine's keyboard handling reads an "&" in a hint as an access key as well;
+// a hint names no field, so neither it nor the step on from it is taken
+// (the step comes within the same keyboard handling, see uiWaitEvent).
+void moveFocus(UiWindow* window, HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  HWND target = reinterpret_cast<HWND>(wParam);
+  if (LOWORD(lParam)) {
+    window->hintKeyed = target && isHint(window, target);
+    if (window->hintKeyed) return;
+  } else {
+    if (window->hintKeyed) {
+      window->hintKeyed = false;
+      return;
+    }
+    HWND from = GetFocus();
+    target = GetNextDlgTabItem(hwnd, from && IsChild(hwnd, from) ? from : nullptr, wParam != 0);
+  }
+  if (!target || !IsChild(hwnd, target)) return;
+  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
+  window->focus = target;
+  SetFocus(target);
+}
+
 // The window was destroyed from outside: Kesto destroyed the window that
 // owns it, and with it every window it owned. Its handles are forgotten, so
 // that nothing touches them again (Windows may give them to new windows),
@@ -110,6 +148,9 @@ LRESULT handleDialogMessage(UiWindow* window, HWND hwnd, UINT message, WPARAM wP
       return 0;
     case DM_GETDEFID:
       return defaultButtonId(window);
+    case WM_NEXTDLGCTL:
+      moveFocus(window, hwnd, wParam, lParam);
+      return 0;
     case WM_CLOSE:  // the close box: the editor decides, the window stays
       record(window, {UiEventKind::CloseBox, nullptr});
       return 0;
@@ -177,6 +218,7 @@ UiEvent uiWaitEvent(UiWindow* window) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
+    window->hintKeyed = false;  // a hint's key is refused within one keyboard message only
     if (!window->hwnd) return {UiEventKind::CloseBox, nullptr};
   }
   UiEvent event = window->events.front();
