@@ -11,7 +11,7 @@ source scripts/lib/windows_tree.sh
 # The tree's own Wine prefixes, whatever the caller's shell names: the
 # pictures are the documentation's, made in known settings, and a prefix of
 # one's own is left alone.
-unset WINEPREFIX WINEARCH WINE_DPI WINE_FONT
+unset WINEPREFIX WINEARCH WINE_DPI WINE_FONT WINE_LANG
 if ! machine_runs_i386; then
   echo "== this kernel runs no 32-bit x86 program: the demo runs the x86-64 build"
   echo "== of the same sources under 64-bit Wine (build/win64)"

@@ -14,7 +14,7 @@ fi
 need=()
 for p in cmake g++ make googletest libgtest-dev libbenchmark-dev \
          g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev \
-         wine wine32:i386 wine64 fonts-wine fonts-dejavu-extra xvfb xauth python3 \
+         wine wine32:i386 wine64 fonts-wine fonts-dejavu-extra fonts-wqy-microhei xvfb xauth python3 \
          libpng-dev cmark-gfm zip unzip clang libclang-rt-dev \
          qemu-system-x86 mmdebstrap e2fsprogs; do
   have "$p" || need+=("$p")

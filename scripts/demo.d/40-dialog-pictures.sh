@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Pictures of the editor dialogs, taken from the real DLL under Wine with
 # kesto-sim edit's `shot` step: docs/dialogs/*.png, at 100 % (96 DPI), and
-# some again at 150 % (144 DPI, `--dpi 144`) as NAME-150.png, and ZUVO_Set
-# in a message font the size of today's Windows one (`--font`).
+# some again at 150 % (144 DPI, `--dpi 144`) as NAME-150.png, ZUVO_Set
+# in a message font the size of today's Windows one (`--font`), and ZUVO_Set
+# in German, Japanese and Arabic (`--lang`) as set-LANG.png.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out="$root/docs/dialogs"
 mkdir -p "$out"
 export LANG=C.UTF-8
 # In the tree's own prefixes, whatever the shell names: the pictures are made
-# in known settings, and --dpi and --font are refused in a prefix of one's own.
-unset WINEPREFIX WINEARCH WINE_DPI WINE_FONT
+# in known settings, and --dpi, --font and --lang are refused in a prefix of
+# one's own.
+unset WINEPREFIX WINEARCH WINE_DPI WINE_FONT WINE_LANG
 
-# name | action line | steps before the picture (";" between steps) | DPI | font
+# name | action line | steps before the picture (";" between steps) | DPI | font | language
 pictures=(
   "visibility|ZUVO_Visibility \"Rect1\" \"button:btn_ok\" \"Hide\"|"
   "navigate|ZUVO_Navigate \"Rect1\" \"GoToPage\" \"Results\"|"
@@ -34,6 +36,9 @@ pictures=(
   "get-property-150|ZUVO_Get \"Rect1\" \"label:lbl_status\" \"caption\" \"[Status]\"||144"
   "gradient-linear-150|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"style.background\" \"#336699\"|click Gradient...|144"
   "set-text-dejavu|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"||96|dejavu-condensed"
+  "set-de|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"||96|tahoma|de"
+  "set-ja|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"||96|tahoma|ja"
+  "set-ar|ZUVO_Set \"Rect1\" \"button:btn_ok\" \"caption\" \"Save\"||96|tahoma|ar"
 )
 
 # One private display for all pictures.
@@ -41,19 +46,23 @@ source "$root/tests/lib/private_display.sh"
 [ -n "${DISPLAY:-}" ] || start_private_display
 
 echo "== the editor dialogs (real DLL under Wine)"
+prefixes=()
 for entry in "${pictures[@]}"; do
-  IFS='|' read -r name line steps dpi font <<<"$entry"
+  IFS='|' read -r name line steps dpi font lang <<<"$entry"
   picture="$out/$name.png"
   rm -f "$picture"
+  options=(--dpi "${dpi:-96}" --font "${font:-tahoma}")
+  [ -z "$lang" ] || options+=(--lang "$lang")
   { tr ';' '\n' <<<"$steps"; echo "shot $picture"; } |
-    "$root/bin/kesto-sim" edit "$line" --dpi "${dpi:-96}" --font "${font:-tahoma}" >/dev/null 2>&1 || true
+    "$root/bin/kesto-sim" edit "$line" "${options[@]}" >/dev/null 2>&1 || true
   if [ -s "$picture" ]; then
     echo "saved docs/dialogs/$name.png"
   else
     echo "no picture of $name (its editor opened no dialog)"
   fi
+  prefixes+=("$(WINE_DPI=${dpi:-96} WINE_FONT=${font:-tahoma} WINE_LANG=$lang tree_wine_prefix "$(windows_tree)")")
 done
-# The 150 % pictures ran in the 144-DPI prefix: let its session end before
-# the display closes.
-WINEPREFIX="$(windows_tree)/wineprefix-dpi144" wineserver -w 2>/dev/null || true
-WINEPREFIX="$(windows_tree)/wineprefix-dejavu-condensed-dpi96" wineserver -w 2>/dev/null || true
+# Each picture's Wine session ends before the display closes.
+for prefix in "${prefixes[@]}"; do
+  WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
+done

@@ -36,12 +36,42 @@ wine_prefix() {  # TREE
   fi
 }
 
-# The tree's own prefix for the display DPI and message font asked for
-# (WINE_DPI, WINE_FONT): one per pair, made by bin/wine-run on first use and
-# kept. Only these prefixes get bin/wine-run's settings.
+# The languages the dialogs come in, as WINE_LANG (kesto-sim edit --lang)
+# names them, and the Linux locale that makes Wine report each as the
+# user's UI language (Wine takes it from LANG and LC_ALL).
+# language | locale
+wine_languages=(
+  'en|en_US.UTF-8' 'de|de_DE.UTF-8' 'fr|fr_FR.UTF-8' 'es|es_ES.UTF-8' 'it|it_IT.UTF-8'
+  'pt-BR|pt_BR.UTF-8' 'nl|nl_NL.UTF-8' 'pl|pl_PL.UTF-8' 'ru|ru_RU.UTF-8' 'ja|ja_JP.UTF-8'
+  'zh-CN|zh_CN.UTF-8' 'ko|ko_KR.UTF-8' 'ar|ar_EG.UTF-8'
+)
+
+# The locale of LANGUAGE; fails for a language not in the table.
+wine_language_locale() {  # LANGUAGE
+  local entry
+  for entry in "${wine_languages[@]}"; do
+    [ "${entry%%|*}" = "$1" ] && { echo "${entry#*|}"; return 0; }
+  done
+  return 1
+}
+
+# The table's languages, for messages: "en, de, ...".
+wine_language_names() {
+  local entry names=
+  for entry in "${wine_languages[@]}"; do names+="${names:+, }${entry%%|*}"; done
+  echo "$names"
+}
+
+# The tree's own prefix for the display DPI, message font and language
+# asked for (WINE_DPI, WINE_FONT, WINE_LANG): one per combination, made by
+# bin/wine-run on first use and kept. Only these prefixes get bin/wine-run's
+# settings. A language has a prefix of its own because Wine writes the
+# locale's formats into the prefix whenever the locale it starts in differs.
 tree_wine_prefix() {  # TREE
-  local dpi=${WINE_DPI:-96} font=${WINE_FONT:-tahoma}
-  if [ "$font" != tahoma ]; then echo "$1/wineprefix-$font-dpi$dpi"
+  local dpi=${WINE_DPI:-96} font=${WINE_FONT:-tahoma} lang=${WINE_LANG:-}
+  if [ -n "$lang" ]; then
+    [ "$font" = tahoma ] && echo "$1/wineprefix-$lang-dpi$dpi" || echo "$1/wineprefix-$font-$lang-dpi$dpi"
+  elif [ "$font" != tahoma ]; then echo "$1/wineprefix-$font-dpi$dpi"
   elif [ "$dpi" = 96 ]; then echo "$1/wineprefix"
   else echo "$1/wineprefix-dpi$dpi"
   fi
@@ -50,7 +80,7 @@ tree_wine_prefix() {  # TREE
 # What the tests scrub from the environment they start in: a test runs in
 # the tree's own prefixes, on a display of its own, whatever the caller's
 # shell says about Wine and X.
-wine_caller_variables=(WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES DISPLAY WINE_DPI WINE_FONT)
+wine_caller_variables=(WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES DISPLAY WINE_DPI WINE_FONT WINE_LANG)
 
 # True when the win32 tree's tests under Wine run in the emulated i386
 # machine (bin/guest) rather than here: where this kernel runs no 32-bit

@@ -4,10 +4,10 @@
 # Sans as the message font, the window manager's frames):
 #  - a Wine test, run by ctest from that shell, still passes: it runs in the
 #    tree's own prefix, whatever WINEPREFIX, WINEARCH, WINEDEBUG,
-#    WINEDLLOVERRIDES, DISPLAY, WINE_DPI and WINE_FONT say there;
+#    WINEDLLOVERRIDES, DISPLAY, WINE_DPI, WINE_FONT and WINE_LANG say there;
 #  - bin/kesto-sim runs in that prefix as it is (its dialog follows the
-#    prefix's 120 DPI), and refuses --dpi and --font, as bin/wine-run does
-#    WINE_DPI, in one line, with status 2;
+#    prefix's 120 DPI), and refuses --dpi, --font and --lang, as bin/wine-run
+#    does WINE_DPI, WINE_FONT and WINE_LANG, in one line, with status 2;
 #  - afterwards the prefix's settings hold the values they held before.
 set -uo pipefail
 source "$SOURCE_DIR/tests/lib/check.sh"
@@ -65,7 +65,8 @@ check_equal "the owner's prefix holds the owner's settings" \
 
 # A dialog test, as ctest runs it, from the owner's shell. Each setting
 # there would fail it if it reached the test: the prefix's DPI and font
-# change the dialog's size, and so do WINE_DPI and WINE_FONT; without
+# change the dialog's size, and so do WINE_DPI and WINE_FONT; WINE_LANG
+# gives it Arabic texts in a mirrored window; without
 # comctl32 no dialog opens. The inner ctest reads a copy of the tree's test
 # list, so that its records stay apart from those of the ctest running this.
 other_arch=win32
@@ -73,7 +74,7 @@ other_arch=win32
 mkdir "$work/ctest"
 grep -v '^subdirs(' "$BUILD_DIR/tests/CTestTestfile.cmake" >"$work/ctest/CTestTestfile.cmake"
 out=$(WINEPREFIX=$own WINEARCH=$other_arch WINEDEBUG=+loaddll WINEDLLOVERRIDES='comctl32=d' DISPLAY=:9999 \
-  WINE_DPI=120 WINE_FONT=dejavu-condensed ctest --test-dir "$work/ctest" -R '^wine\.edit_windows$' --output-on-failure 2>&1)
+  WINE_DPI=120 WINE_FONT=dejavu-condensed WINE_LANG=ar ctest --test-dir "$work/ctest" -R '^wine\.edit_windows$' --output-on-failure 2>&1)
 status=$?
 check_equal "wine.edit_windows passes from the owner's shell" 0 "$status"
 [ "$status" -eq 0 ] || echo "$out" | tail -30
@@ -102,6 +103,10 @@ check_refused "kesto-sim --dpi" "$SOURCE_DIR/bin/kesto-sim" edit "$line" --dpi 1
 check_refused "kesto-sim --font" "$SOURCE_DIR/bin/kesto-sim" edit "$line" --font dejavu-condensed
 check_refused "wine-run WINE_DPI" env WINE_DPI=144 "$SOURCE_DIR/bin/wine-run" cmd /c exit
 check_refused "wine-run WINE_FONT" env WINE_FONT=dejavu-condensed "$SOURCE_DIR/bin/wine-run" cmd /c exit
+# Wine rewrites a prefix's regional formats when it starts in a locale
+# other than the one the prefix last saw, so a language is refused too.
+check_refused "kesto-sim --lang" "$SOURCE_DIR/bin/kesto-sim" edit "$line" --lang de
+check_refused "wine-run WINE_LANG" env WINE_LANG=de "$SOURCE_DIR/bin/wine-run" cmd /c exit
 unset WINEPREFIX
 
 WINEPREFIX=$own wineserver -w

@@ -179,7 +179,10 @@ void printWindow(const SeenWindow& window, size_t number) {
   for (const std::string& style : window.styles) styles += (styles.empty() ? "" : " ") + style;
   printLine("window\t" + std::to_string(number) + "\t" + visibleText(window.title) + "\tinner " +
             std::to_string(window.innerWidth) + "x" + std::to_string(window.innerHeight) + "\tstyles " + styles +
-            "\ttopmost " + yesNo(window.topmost) + "\tcentred " + yesNo(window.centred) + "\towner " + window.owner);
+            "\ttopmost " + yesNo(window.topmost) + "\tcentred " + yesNo(window.centred) + "\towner " + window.owner +
+            // Only a mirrored window says its layout, so the dumps of every
+            // left-to-right language stay as they were.
+            (window.mirrored ? "\tlayout rtl" : ""));
   for (size_t i = 0; i < window.controls.size(); ++i) {
     const SeenControl& c = window.controls[i];
     std::string line = "control\t" + std::to_string(i + 1) + "\t" + c.kind + "\t" + std::to_string(c.x) + "," +

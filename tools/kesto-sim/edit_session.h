@@ -26,6 +26,7 @@ struct SeenWindow {
   int innerWidth = 0, innerHeight = 0;
   std::vector<std::string> styles;  // caption, sysmenu, closebox, thickframe, minimizebox, maximizebox
   bool topmost = false, centred = false;
+  bool mirrored = false;  // laid out right to left, as for Arabic
   std::string owner;  // kesto, window N, none or other
   std::vector<SeenControl> controls;
   void* handle = nullptr;

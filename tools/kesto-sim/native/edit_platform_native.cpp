@@ -149,6 +149,7 @@ std::vector<SeenWindow> seeWindows() {
     w.innerHeight = state.innerHeight;
     w.styles = {"caption", "sysmenu", "closebox"};  // what every headless window stands for
     w.topmost = state.topmost;
+    w.mirrored = state.textLayout.rightToLeft;
     w.centred = true;
     w.owner = ownerName(state.owner, windows);
     bool active = window == windows.back();

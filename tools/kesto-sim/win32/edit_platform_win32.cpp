@@ -429,6 +429,7 @@ std::vector<SeenWindow> seeWindows() {
     w.innerHeight = client.bottom;
     w.styles = styleNames(hwnd);
     w.topmost = (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    w.mirrored = (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
     w.centred = isCentred(hwnd);
     w.owner = ownerName(GetWindow(hwnd, GW_OWNER), windows);
     for (HWND control : childrenInOrder(hwnd)) w.controls.push_back(seeControl(control, focus));
