@@ -127,6 +127,8 @@ std::u16string englishOf(const std::u16string& shown) {
   return shown;
 }
 
+bool isTranslated(const std::u16string& english) { return pairOf(english.c_str(), english.size()) != nullptr; }
+
 std::u16string localizedExample(const std::u16string& example) {
   std::u16string out;
   size_t at = 0;

@@ -28,6 +28,9 @@ std::u16string localized(const std::u16string& english);
 // The English text whose translation `shown` is, for a drop-down entry read
 // back; `shown` itself when it is no translation.
 std::u16string englishOf(const std::u16string& shown);
+// Whether the chosen language translates `english` (English translates
+// nothing): tells a missing translation from one that reads as the English.
+bool isTranslated(const std::u16string& english);
 // A catalogue example ("e.g. Click Me", "e.g. 0 or -1") in the chosen
 // language: the lead-in "e.g.", the word "or" between alternatives, and
 // each alternative that is a listed text; syntax stays as it is.

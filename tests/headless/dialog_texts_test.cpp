@@ -221,6 +221,7 @@ const TextPair kTestPairs[] = {
     {u"or", u"oder"},
     {u"Click Me", u"Klick mich"},
     {u"-- choose property --", u"-- Eigenschaft wählen --"},
+    {u"Container", u"Container"},  // a translation that reads as the English
     kEndOfTexts,
 };
 const TextTable kTestTable = {u"xx|yy-ZZ", kTestPairs};
@@ -243,6 +244,20 @@ TEST_F(DialogTexts, LookUpFallsBackToEnglish) {
   EXPECT_EQ(englishOf(u"-- Eigenschaft wählen --"), u"-- choose property --");
   EXPECT_EQ(englishOf(u"btn_ok  -  Text"), u"btn_ok  -  Text");
   EXPECT_EQ(englishOf(u""), u"");  // an empty translation is no translation
+}
+
+// The translated property reference fails on a missing translation; one
+// that reads as the English is none.
+TEST_F(DialogTexts, MissingTranslationsAreToldFromOnesThatReadAsTheEnglish) {
+  useTextTables(kTestTables, 1);
+  EXPECT_FALSE(isTranslated(u"Rectangle:"));  // English translates nothing
+  standinSetUiLanguages({u"xx"});
+  DialogLanguage language;
+  EXPECT_TRUE(isTranslated(u"Rectangle:"));
+  EXPECT_TRUE(isTranslated(u"Container"));
+  EXPECT_FALSE(isTranslated(u"OK"));
+  EXPECT_FALSE(isTranslated(u"Cancel"));
+  EXPECT_FALSE(isTranslated(u"Rectangle"));
 }
 
 TEST_F(DialogTexts, ExamplesTranslateLeadInConnectorAndWordsButNotSyntax) {

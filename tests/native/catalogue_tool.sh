@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # zuvo-catalogue: the committed property reference is its current output,
-# and its tab-separated listings hold what scripts rely on.
+# its tab-separated listings hold what scripts rely on, and it prints the
+# reference in every dialog language.
 set -uo pipefail
 source "$SOURCE_DIR/tests/lib/check.sh"
 tool=$BUILD_DIR/tools/zuvo-catalogue
@@ -42,6 +43,23 @@ check_equal "chooser selects the style fontSize of a table" "19${tab}1${tab}font
   "$("$tool" --chooser table fontSize | grep "^[0-9]*${tab}1${tab}")"
 check_equal "chooser without a match selects the placeholder" "0" \
   "$("$tool" --chooser button nothing | awk -F'\t' '$2 == 1 { print $1 }')"
+
+check_equal "the dialog languages with their direction" \
+  "$(printf '%s\tltr\n' de fr es it pt-BR nl pl ru ja zh-CN ko)$(printf '\nar\trtl')" "$("$tool" --languages)"
+# Every language translates every text of its page: the tool says which it
+# lacks on standard error and fails.
+for language in $("$tool" --languages | cut -f1); do
+  errors=$("$tool" --language "$language" 2>&1 >/dev/null)
+  check_equal "$language: the reference, with nothing untranslated" "0:" "$?:$errors"
+done
+check_equal "a language's reference has the English one's lines" "$("$tool" | wc -l)" \
+  "$("$tool" --language ja | wc -l)"
+check_contains "a translated heading keeps the English anchor" "## Schaltflächenleiste {#button-bar}" \
+  "$("$tool" --language de)"
+"$tool" --language en >/dev/null 2>&1
+check_equal "English is the reference without --language" "2" "$?"
+"$tool" --language xx >/dev/null 2>&1
+check_equal "an unknown language is a usage error" "2" "$?"
 
 "$tool" --frobnicate >/dev/null 2>&1
 check_equal "an unknown option is a usage error" "2" "$?"

@@ -4,6 +4,7 @@
 #include "catalogue/pipe_list.h"
 #include "catalogue/property_catalogue.h"
 #include "catalogue/property_chooser.h"
+#include "editors/dialog_texts.h"
 #include "tools/zuvo-catalogue/tool_text.h"
 #include "ui/ui.h"
 
@@ -48,6 +49,14 @@ void printTypeTable() {
     std::u16string typeName = controlTypeAt(position);
     printLine(tabbed({number(position), pipeField(controlTypeList(), 2 * position - 1), typeName,
                       prefixesOf(typeName, u",")}));
+  }
+}
+
+void printLanguages() {
+  for (int i = 0; i < textTableCount(); ++i) {
+    const TextTable& table = textTableAt(i);
+    std::u16string names = table.names;
+    printLine(tabbed({names.substr(0, names.find(u'|')), table.rightToLeft ? u"rtl" : u"ltr"}));
   }
 }
 

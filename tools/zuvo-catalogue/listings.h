@@ -8,6 +8,8 @@
 void printRecordTable();
 // position, display name, type name, prefixes separated by ","
 void printTypeTable();
+// language name ("pt-BR": the first a dialog table serves), "ltr" or "rtl"
+void printLanguages();
 // ID, detected type (empty when none), one line per ID
 void printDetectedTypes(const std::vector<std::u16string>& ids);
 // position, 1 when selected else 0, entry text; false when no drop-down

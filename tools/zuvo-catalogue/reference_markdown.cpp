@@ -1,5 +1,6 @@
 #include "tools/zuvo-catalogue/reference_markdown.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "catalogue/pipe_list.h"
 #include "catalogue/property_catalogue.h"
 #include "catalogue/property_chooser.h"
+#include "editors/dialog_texts.h"
 #include "platform/text_case.h"
 #include "tools/zuvo-catalogue/listings.h"
 #include "tools/zuvo-catalogue/tool_text.h"
@@ -40,6 +42,14 @@ const char16_t* const kIntroduction[] = {
     u"Besides its own properties, every control takes the [style properties](#style-properties-any-control)",
     u"listed at the end.",
 };
+
+// Whether the page being printed is a translated one. Its texts come
+// through localized() either way: on the English page that returns them as
+// they are.
+bool translatedPage = false;
+
+// "Button" for the button type's position in the drop-down.
+std::u16string displayNameAt(int position) { return pipeField(controlTypeList(), 2 * position - 1); }
 
 // Escapes what Markdown would otherwise read as markup or a cell border.
 std::u16string plainCell(const std::u16string& text) {
@@ -82,6 +92,14 @@ std::u16string anchorOf(const std::u16string& heading) {
   return anchor;
 }
 
+// A heading. A translated page shows the translation and keeps the English
+// page's anchor, so that links between the pages and into them agree; the
+// anchor follows as " {#anchor}", which release.sh makes the heading's id.
+void printHeading(const std::u16string& marks, const std::u16string& english, const std::u16string& translation) {
+  if (!translatedPage) printLine(marks + u" " + english);
+  else printLine(marks + u" " + translation + u" {#" + anchorOf(english) + u"}");
+}
+
 void printPropertyTableHead() {
   printLine(u"| Property | Kind | Description | Allowed values or example |");
   printLine(u"|---|---|---|---|");
@@ -89,7 +107,7 @@ void printPropertyTableHead() {
 
 void printPropertyRow(const PropertyRecord& record) {
   printLine(u"| " + codeCell(record.name) + u" | " + propertyKindName(record.kind) + u" | " +
-            plainCell(record.description) + u" | " + valuesCell(record) + u" |");
+            plainCell(localized(record.description)) + u" | " + valuesCell(record) + u" |");
 }
 
 std::vector<int> recordsOfType(const std::u16string& typeName) {
@@ -125,11 +143,10 @@ void printTypeIndex() {
   printLine(u"|---|---|---|---|");
   for (int position = 1; controlTypeAt(position) != kStyleTypeName && !controlTypeAt(position).empty();
        ++position) {
-    std::u16string displayName = pipeField(controlTypeList(), 2 * position - 1);
+    std::u16string displayName = displayNameAt(position);
     std::u16string typeName = controlTypeAt(position);
-    printLine(u"| [" + displayName + u"](#" + anchorOf(displayName) + u") | " + codeCell(typeName) + u" | " +
-              idPrefixes(typeName) + u" | " + count(recordsOfType(typeName).size()) +
-              u" |");
+    printLine(u"| [" + localized(displayName) + u"](#" + anchorOf(displayName) + u") | " + codeCell(typeName) +
+              u" | " + idPrefixes(typeName) + u" | " + count(recordsOfType(typeName).size()) + u" |");
   }
 }
 
@@ -148,10 +165,10 @@ void printSharedNames(const std::vector<int>& indexes) {
 }
 
 void printTypeSection(int position) {
-  std::u16string displayName = pipeField(controlTypeList(), 2 * position - 1);
+  std::u16string displayName = displayNameAt(position);
   std::u16string typeName = controlTypeAt(position);
   printLine(u"");
-  printLine(u"## " + displayName);
+  printHeading(u"##", displayName, localized(displayName));
   printLine(u"");
   std::u16string firstPrefix = prefixesOf(typeName, u",");
   firstPrefix = firstPrefix.substr(0, firstPrefix.find(u','));
@@ -164,23 +181,29 @@ void printTypeSection(int position) {
   printSharedNames(indexes);
 }
 
+// "--- POSITION & SIZE ---" without its dashes. A translated header is
+// shown so, in the letter case of its translation, since lowering it takes
+// knowledge of the language (German nouns keep their capital).
+std::u16string headerText(const std::u16string& header) { return header.substr(4, header.size() - 8); }
+
 // "--- POSITION & SIZE ---" reads "Position & size" as a heading.
 std::u16string sectionTitle(const std::u16string& header) {
-  std::u16string title = lowerCaseText(header.substr(4, header.size() - 8));
+  std::u16string title = lowerCaseText(headerText(header));
   if (!title.empty() && title[0] >= u'a' && title[0] <= u'z') title[0] = static_cast<char16_t>(title[0] - 32);
   return title;
 }
 
 void printStyleSections() {
   printLine(u"");
-  printLine(u"## Style properties (any control)");
+  printHeading(u"##", u"Style properties (any control)",
+               localized(displayNameAt(controlTypePosition(kStyleTypeName))));
   printLine(u"");
   printLine(u"Every control type takes these, in the sections of the editors' property drop-down. Choosing");
   printLine(u"\"Style (Any Control)\" as the control type lists only these.");
   for (int s = 0; s < styleSectionCount(); ++s) {
     const StyleSection& section = styleSectionAt(s);
     printLine(u"");
-    printLine(u"### " + sectionTitle(section.header));
+    printHeading(u"###", sectionTitle(section.header), headerText(localized(section.header)));
     printLine(u"");
     printPropertyTableHead();
     for (int n = 0; n < section.nameCount; ++n) {
@@ -189,14 +212,47 @@ void printStyleSections() {
     }
   }
 }
-}  // namespace
 
-void printPropertyReference() {
-  ensurePropertyCatalogue();
+// Every text of the catalogue that a translated page shows translated: the
+// descriptions, the control types' display names and the section headers.
+std::set<std::u16string> translatedTexts() {
+  std::set<std::u16string> texts;
+  for (int i = 0; i < propertyRecordCount(); ++i) texts.insert(propertyRecordAt(i).description);
+  for (int position = 1; !controlTypeAt(position).empty(); ++position)
+    texts.insert(displayNameAt(position));
+  for (int s = 0; s < styleSectionCount(); ++s) texts.insert(styleSectionAt(s).header);
+  return texts;
+}
+
+void printReference() {
   for (const char16_t* line : kIntroduction) printLine(line);
   printTypeIndex();
   for (int position = 1; !controlTypeAt(position).empty(); ++position) {
     if (controlTypeAt(position) != kStyleTypeName) printTypeSection(position);
   }
   printStyleSections();
+}
+}  // namespace
+
+void printPropertyReference() {
+  ensurePropertyCatalogue();
+  printReference();
+}
+
+bool printTranslatedReference(const TextTable& table) {
+  ensurePropertyCatalogue();
+  playDialogLanguage(&table);
+  DialogLanguage language;
+  playDialogLanguage(nullptr);
+  bool complete = true;
+  for (const std::u16string& text : translatedTexts()) {
+    if (isTranslated(text)) continue;
+    printError("zuvo-catalogue: no translation of: " + utf16ToUtf8(text));
+    complete = false;
+  }
+  if (!complete) return false;
+  translatedPage = true;
+  printReference();
+  translatedPage = false;
+  return true;
 }
