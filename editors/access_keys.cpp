@@ -69,6 +69,8 @@ char16_t freeLatinKey(const std::u16string& english, const AccessKeys& keys) {
 }
 }  // namespace
 
+std::u16string withNoAccessKey(const std::u16string& caption) { return doubledAmpersands(caption); }
+
 std::u16string withAccessKey(const std::u16string& caption, const std::u16string& english, AccessKeys& keys) {
   size_t at = freeKeyAt(caption, keys);
   if (at != std::u16string::npos) {

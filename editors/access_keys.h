@@ -19,3 +19,6 @@ struct AccessKeys {
 // any, appended in brackets as Windows does in those languages:
 // "名前(&N):".
 std::u16string withAccessKey(const std::u16string& caption, const std::u16string& english, AccessKeys& keys);
+// `caption` for a place that reads access keys, with none: a "&" of its
+// own doubled.
+std::u16string withNoAccessKey(const std::u16string& caption);

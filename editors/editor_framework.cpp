@@ -179,6 +179,11 @@ UiControl* addFieldLabel(UiWindow* window, const std::u16string& english, int x,
   return uiAddFieldLabel(window, withAccessKey(localized(english), english, keysOf(window)), x, y, width, height);
 }
 
+UiControl* addReadOnlyFieldLabel(UiWindow* window, const std::u16string& english, int x, int y, int width,
+                                 int height) {
+  return uiAddFieldLabel(window, withNoAccessKey(localized(english)), x, y, width, height);
+}
+
 UiControl* addKeyedButton(UiWindow* window, const std::u16string& english, int x, int y, int width, int height) {
   return uiAddButton(window, withAccessKey(localized(english), english, keysOf(window)), x, y, width, height);
 }
@@ -239,7 +244,8 @@ void showRow(const DialogRow& row, bool visible) {
 RectangleRow addRectangleRow(UiWindow* window, const RectangleRowLayout& layout, const std::u16string& name) {
   RectangleRow rectangle;
   rectangle.name = name;
-  rectangle.row.label = addRowLabel(window, layout.y, u"Rectangle:");
+  rectangle.row.label =
+      addReadOnlyFieldLabel(window, u"Rectangle:", kLabelX, layout.y + kLabelDrop, kLabelWidth, kLabelHeight);
   rectangle.row.field = uiAddTextField(window, name, kFieldX, layout.y, layout.fieldWidth, kFieldHeight, true);
   uiKeepLeftToRight(rectangle.row.field);
   rectangle.rePick = addKeyedButton(window, u"Re-Pick...", layout.buttonX, layout.y, layout.buttonWidth, kFieldHeight);
@@ -280,7 +286,7 @@ bool controlIdChanged(ControlRows& rows) {
 void controlTypeChosen(ControlRows& rows) { rows.currentType = controlTypeAt(uiDropSelected(rows.type.field)); }
 
 UiControl* addPreviewRow(UiWindow* window, int y, int width, int labelHeight) {
-  addFieldLabel(window, u"Preview:", kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
+  addReadOnlyFieldLabel(window, u"Preview:", kLabelX, y + kLabelDrop, kLabelWidth, labelHeight);
   UiControl* preview = uiAddTextField(window, u"", kFieldX, y, width, kFieldHeight, true);
   uiKeepLeftToRight(preview);
   return preview;

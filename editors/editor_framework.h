@@ -106,6 +106,10 @@ void showValidationMessage(UiWindow* dialog, const std::u16string& actionName, c
 // Cancel (which answer Enter and Escape): each in the dialog's language,
 // with an access key that no other caption of its dialog has.
 UiControl* addFieldLabel(UiWindow* window, const std::u16string& english, int x, int y, int width, int height);
+// The label of a read-only field, which takes no focus: it has no access
+// key, as the key would move the focus on past the field.
+UiControl* addReadOnlyFieldLabel(UiWindow* window, const std::u16string& english, int x, int y, int width,
+                                 int height);
 UiControl* addKeyedButton(UiWindow* window, const std::u16string& english, int x, int y, int width, int height);
 UiControl* addRowLabel(UiWindow* window, int fieldY, const std::u16string& text);
 // Gives a field label another text: its key is given up, and the new text

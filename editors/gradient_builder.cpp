@@ -59,7 +59,7 @@ void buildRows(GradientDialog& d) {
   d.degLabel = uiAddLabel(d.window, localized(u"deg"), 322, 10 + kLabelDrop, 24, kLabelHeight);
   d.colors[0] = addColorRow(d.window, 46, u"Color 1:", kDefaultColor1);
   d.colors[1] = addColorRow(d.window, 82, u"Color 2:", kDefaultColor2);
-  addLabelAt(d.window, u"Preview:", 14, 120, 60);
+  addReadOnlyFieldLabel(d.window, u"Preview:", 14, 120 + kLabelDrop, 60, kLabelHeight);
   d.preview = uiAddTextField(d.window, u"", 80, 120, 286, kFieldHeight, true);
   uiKeepLeftToRight(d.preview);
   d.ok = uiAddButton(d.window, localized(u"OK"), 110, 192, 80, kButtonHeight);

@@ -644,6 +644,8 @@ void inspectLanguageDialog(HWND dialog, Inspection& found) {
     std::u16string caption = markedTextOf(control);
     std::u16string english = englishOf(caption);
     if (english == u"OK" || english == u"Cancel" || caption.empty()) continue;
+    HWND next = GetWindow(control, GW_HWNDNEXT);
+    if (isLabel(control) && next && isField(next) && !IsWindowEnabled(next)) continue;  // read-only: no key
     wchar_t key = static_cast<wchar_t>(accessKeyOf(caption));
     std::wstring what = title + L": " + textOf(control);
     if (!key) {

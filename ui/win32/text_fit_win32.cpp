@@ -10,9 +10,9 @@ namespace {
 // entry besides the arrow, in 96-DPI pixels of the design font.
 constexpr int kButtonMargin = 12;
 constexpr int kEntryMargin = 8;
-// A hint or information line is one line high and ends in "..." where it
-// does not fit; it widens nothing.
-constexpr int kHintLineHeight = 14;
+// A hint or information line ends in "..." where it does not fit, and
+// shows its whole text as a tooltip: it widens nothing.
+bool endsInEllipsis(HWND label) { return (GetWindowLongW(label, GWL_STYLE) & SS_ELLIPSISMASK) == SS_ENDELLIPSIS; }
 
 // Measures texts in the dialog's font at its DPI.
 struct TextMeasure {
@@ -65,7 +65,8 @@ void measureNeeds(UiWindow* window, ColumnStretch& needs) {
     const LayoutRect& at = control->layout;
     switch (control->kind) {
       case ControlKind::Label:
-        if (at.height > kHintLineHeight) needRoom(needs, at.x, at.width, layoutAcross(scale, measure.width(shownText(control.get()))));
+        if (!endsInEllipsis(control->hwnd))
+          needRoom(needs, at.x, at.width, layoutAcross(scale, measure.width(shownText(control.get()))));
         break;
       case ControlKind::Button:
         needRoom(needs, at.x, at.width, layoutAcross(scale, measure.width(shownText(control.get()))) + kButtonMargin);
