@@ -57,9 +57,12 @@ template <typename Use>
 void forEachTextPiece(HostString text, std::u16string& piece, Use use) {
   size_t remaining = text ? std::strlen(text) : 0;
   while (remaining > 0) {
+    // A piece ends on a whole character, but the last takes all that is
+    // left: a broken character at the end converts only together with what
+    // comes before it, as it does in the whole text.
     size_t want = remaining < kHostTextPieceBytes ? remaining : kHostTextPieceBytes;
-    size_t take = ansiWholeCharacterBytes(text, want);
-    if (take == 0) take = want;  // a broken character at the very end
+    size_t take = want < remaining ? ansiWholeCharacterBytes(text, want) : want;
+    if (take == 0) take = want;
     piece.clear();
     appendAnsiAsUtf16(text, take, piece);
     if (!use(std::u16string_view(piece))) return;
