@@ -15,11 +15,13 @@
 struct LayoutCut {
   int at = 0;     // the layout position of the cut, in 96-DPI pixels
   int extra = 0;  // how far the layout is pulled apart there
+  bool operator==(const LayoutCut&) const = default;
 };
 
 // The cuts of one dialog, ordered by position, one per position.
 struct ColumnStretch {
   std::vector<LayoutCut> cuts;
+  bool operator==(const ColumnStretch&) const = default;
 };
 
 // Pulls the layout apart at `cut.at` by `cut.extra`; a cut already there
@@ -54,9 +56,4 @@ inline ColumnStretch widerOf(const ColumnStretch& a, const ColumnStretch& b) {
   ColumnStretch both = a;
   for (const LayoutCut& cut : b.cuts) widenAt(both, cut);
   return both;
-}
-
-inline bool operator==(const ColumnStretch& a, const ColumnStretch& b) {
-  return std::equal(a.cuts.begin(), a.cuts.end(), b.cuts.begin(), b.cuts.end(),
-                    [](const LayoutCut& x, const LayoutCut& y) { return x.at == y.at && x.extra == y.extra; });
 }

@@ -39,11 +39,10 @@ int layoutAcross(const DpiScale& scale, int pixels) {
   return static_cast<int>((static_cast<long long>(pixels) * layout + per - 1) / per);
 }
 
-int widestEntry(const UiControl* dropDown, const TextMeasure& measure) {
+int widestEntry(UiControl* dropDown, const TextMeasure& measure) {
   int widest = 0;
-  int count = uiDropCount(const_cast<UiControl*>(dropDown));
-  for (int i = 0; i < count; ++i)
-    widest = std::max(widest, measure.width(uiDropEntry(const_cast<UiControl*>(dropDown), i)));
+  int count = uiDropCount(dropDown);
+  for (int i = 0; i < count; ++i) widest = std::max(widest, measure.width(uiDropEntry(dropDown, i)));
   return widest;
 }
 
